@@ -1,0 +1,6 @@
+#include "config/CConfig.h"
+
+CConfig& Config() {
+  static CConfig config;
+  return config;
+}

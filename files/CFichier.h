@@ -1,0 +1,51 @@
+// One listed file or directory of the current directory. The list model owns
+// the entries in one contiguous array; entries are moved, never shared.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "expr/CDonnees.h"
+
+// Item numbers of the base items, taken from the directory listing.
+enum BaseItem {
+  kItemNom = 0,        // %f   current name
+  kItemNomFutur = 1,   // future name (no variable)
+  kItemSel = 2,        // %n   "Sel"
+  kItemNomDos = 3,     // %fd  DOS name
+  kItemType = 4,       // %y   shell type name
+  kItemTaille = 5,     // %s   size text
+  kItemDateCrea = 6,   // %dc
+  kItemDateAcces = 7,  // %da
+  kItemDateModif = 8,  // %dm
+  kItemAttributs = 9,  // %a
+};
+
+struct CFichier {
+  int selOrder = -1;       // position in the selection, -1 when not selected
+  std::string name;        // relative to the current directory ("SUB\\a.jpg", "..")
+  bool isParent = false;   // the ".." entry
+  bool isDir = false;
+  uint64_t size = 0;       // 0 for directories
+  std::string futureName;  // empty when none
+  // Undo records: operation number -> (name before, name after).
+  std::map<int, std::pair<std::string, std::string>> history;
+  uint32_t lastError = 0;  // Win32 code of the last failed operation, 0 = none
+  CDonnees items;
+
+  // Where the image preview finds a picture or an embedded thumbnail.
+  int64_t pictureOffset = -1;
+  int32_t pictureSize = -1;
+  int64_t thumbOffset = -1;
+  int32_t thumbSize = -1;
+  int rotation = 0;  // 0..7, from an Exif or CIFF orientation
+
+  // Text of an item: the entry's own names for items 0 and 1.
+  const std::string& ItemText(int item) const {
+    if (item == kItemNom) return name;
+    if (item == kItemNomFutur) return futureName;
+    return items.Text(item);
+  }
+};
