@@ -1,12 +1,16 @@
-# velto_glob_sources(<target> [WIN32_ONLY file ...])
+# velto_glob_sources(<target> [WIN32_ONLY file ...] [EXCLUDE file ...])
 # Adds every .cpp of the calling folder to <target>. Files named *_win32.cpp are
 # built only for Win32 and *_posix.cpp only natively (the two sides of the OS
-# seam). Files listed after WIN32_ONLY go to velto_win instead.
+# seam). Files listed after WIN32_ONLY go to velto_win instead; files listed
+# after EXCLUDE are left to the caller.
 function(velto_glob_sources target)
-  cmake_parse_arguments(G "" "" "WIN32_ONLY" ${ARGN})
+  cmake_parse_arguments(G "" "" "WIN32_ONLY;EXCLUDE" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   foreach(f ${srcs})
     get_filename_component(n ${f} NAME)
+    if(n IN_LIST G_EXCLUDE)
+      continue()
+    endif()
     if(n MATCHES "_win32\\.cpp$" AND NOT WIN32)
       continue()
     endif()

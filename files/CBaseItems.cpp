@@ -1,0 +1,72 @@
+#include "files/CBaseItems.h"
+
+#include <shellapi.h>
+
+#include "files/CBaseTexts.h"
+#include "os/AnsiCase.h"
+
+namespace {
+
+// Extension as the shell sees it: the text after the last '.' of the last
+// path component, including the dot; empty when there is none.
+std::string ExtensionOf(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  const size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return path.substr(dot);
+}
+
+}  // namespace
+
+FileTime ToFileTime(const FILETIME& ft) {
+  return (static_cast<FileTime>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+bool CTypeCache::TypeName(const std::string& path, bool isDir, std::string& out) {
+  std::string key = (isDir ? "D" : "F") + ExtensionOf(path);
+  AnsiUpperInPlace(key);
+  auto it = cache_.find(key);
+  if (it == cache_.end()) {
+    SHFILEINFOA info = {};
+    const DWORD attrs = isDir ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    const DWORD_PTR ok = SHGetFileInfoA(path.c_str(), attrs, &info, sizeof info,
+                                        SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
+    it = cache_.emplace(key, Cached{ok != 0, ok ? std::string(info.szTypeName) : std::string()}).first;
+  }
+  if (!it->second.ok) return false;
+  out = it->second.name;
+  return true;
+}
+
+void FillBaseItems(CFichier& entry, const std::string& absDir, const std::string& relPath,
+                   const WIN32_FIND_DATAA& fd, const CBaseOptions& options, CTypeCache& types) {
+  entry.name = relPath + fd.cFileName;
+  entry.isParent = AnsiCompareNoCase(entry.name.data(), entry.name.size(), "..", 2) == 0;
+  entry.isDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+
+  const std::string full = entry.isParent ? absDir + relPath : absDir + entry.name;
+
+  entry.items.text.Set(kItemAttributs, AttributeLetters(fd.dwFileAttributes));
+
+  if (entry.isDir) {
+    entry.size = 0;
+  } else {
+    entry.size = (static_cast<uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
+    entry.items.text.Set(kItemTaille, SizeText(entry.size, options.sizeInBytes, options.kb.c_str(),
+                                               options.mb.c_str(), options.gb.c_str()));
+  }
+
+  entry.items.text.Set(kItemNomDos, fd.cAlternateFileName[0] ? fd.cAlternateFileName : fd.cFileName);
+
+  const FILETIME* times[] = {&fd.ftCreationTime, &fd.ftLastAccessTime, &fd.ftLastWriteTime};
+  const int dateItems[] = {kItemDateCrea, kItemDateAcces, kItemDateModif};
+  for (int i = 0; i < 3; ++i) {
+    const FileTime ft = ToFileTime(*times[i]);
+    if (ft == 0) continue;
+    entry.items.dates.Set(dateItems[i], ft);
+    entry.items.text.Set(dateItems[i], options.dateText ? options.dateText(ft) : std::string());
+  }
+
+  std::string type;
+  if (types.TypeName(full, entry.isDir, type)) entry.items.text.Set(kItemType, type);
+}

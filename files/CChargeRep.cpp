@@ -1,0 +1,104 @@
+#include "files/CChargeRep.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+// Declared by the matcher (files/CFiltre.h).
+bool match(const char* filter, const char* name, bool nested);
+
+namespace {
+
+// RAII for a directory search handle.
+class CFindHandle {
+ public:
+  explicit CFindHandle(HANDLE h) : h_(h) {}
+  ~CFindHandle() {
+    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
+  }
+  CFindHandle(const CFindHandle&) = delete;
+  CFindHandle& operator=(const CFindHandle&) = delete;
+  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+bool IsDots(const char* name, int n) {
+  return (n == 1 && name[0] == '.') || (n == 2 && name[0] == '.' && name[1] == '.');
+}
+
+// "C:\" or "\\server\share\".
+bool IsRoot(const std::string& dir) {
+  if (dir.size() == 3 && dir[1] == ':' && dir[2] == '\\') return true;
+  if (dir.size() > 2 && dir[0] == '\\' && dir[1] == '\\') {
+    const size_t share = dir.find('\\', 2);
+    return share != std::string::npos && dir.find('\\', share + 1) == dir.size() - 1;
+  }
+  return false;
+}
+
+}  // namespace
+
+void CChargeRep::Execute() {
+  results.clear();
+  progressTick_ = 0;
+  progressShown_ = false;
+  Enumerate("");
+  if (owner) {
+    if (request.threaded)
+      PostMessageA(owner, WM_VELTO_LOADED, 0, 0);
+    else
+      SendMessageA(owner, WM_VELTO_LOADED, 0, 0);
+  }
+}
+
+void CChargeRep::Progress(const std::string& path, bool force) {
+  const DWORD now = GetTickCount();
+  if (!force && progressShown_ && now - progressTick_ < 500) return;
+  progressTick_ = now;
+  progressShown_ = true;
+  if (!status) return;
+  char text[1024];
+  if (!results.empty())
+    std::snprintf(text, sizeof text, progressMany.c_str(), static_cast<int>(results.size()), path.c_str());
+  else
+    std::snprintf(text, sizeof text, progressOne.c_str(), path.c_str());
+  DWORD_PTR ignored = 0;
+  // The main thread may be busy waiting for this thread to stop: never block on it.
+  SendMessageTimeoutA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 200, &ignored);
+}
+
+void CChargeRep::Enumerate(const std::string& rel) {
+  const std::string path = reload ? rel : baseDir + rel;
+  const bool atRoot = IsRoot(baseDir);
+  Progress(path, false);
+  WIN32_FIND_DATAA fd;
+  CFindHandle find(FindFirstFileA((path + "*").c_str(), &fd));
+  if (!find.Valid()) return;
+  do {
+    const DWORD attrs = fd.dwFileAttributes;
+    if ((attrs & FILE_ATTRIBUTE_SYSTEM) && !listSystem) continue;
+    if ((attrs & FILE_ATTRIBUTE_HIDDEN) && !listHidden) continue;
+    const int len = static_cast<int>(strnlen(fd.cFileName, MAX_PATH));
+    const bool isDir = (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (isDir && IsDots(fd.cFileName, len)) {
+      // "." never; ".." only at the top, and never at a drive root.
+      if (len == 1 || !rel.empty() || atRoot) continue;
+    } else if (isDir) {
+      if (recursive) {
+        Enumerate(rel + fd.cFileName + "\\");
+        if (StopRequested()) return;
+      }
+      if (!listDirs) continue;
+      if (filterDirs && !filter.empty() && !match(filter.c_str(), fd.cFileName, false)) continue;
+    } else if (!filter.empty() && !match(filter.c_str(), fd.cFileName, false)) {
+      continue;
+    }
+    results.emplace_back();
+    FillBaseItems(results.back(), baseDir, rel, fd, baseOptions, types_);
+    if (StopRequested()) return;
+    Progress(path, false);
+  } while (FindNextFileA(find.Get(), &fd));
+}

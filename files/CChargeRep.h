@@ -1,0 +1,62 @@
+// The directory loader job. It runs on its own worker thread (interactive
+// loads, which the user can stop) or directly on the main thread (start-up
+// loads). The worker fills only the job's own result list and reads only the
+// settings copied into the job before it started; the completion message
+// WM_APP+30 is the one hand-over to the main thread: posted when threaded,
+// sent when synchronous.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "files/CBaseItems.h"
+#include "files/CFichier.h"
+#include "ui/CKThread.h"
+
+constexpr UINT WM_VELTO_LOADED = WM_APP + 30;
+
+// What the caller asks of the next load; moved into the job when it starts.
+struct CLoadRequest {
+  bool threaded = false;
+  std::string focusName;
+  std::string selectFilter;
+  bool addToHistory = false;
+};
+
+class CChargeRep : public CKThread {
+ public:
+  // Settings copied into the job when a load starts.
+  HWND owner = nullptr;
+  HWND status = nullptr;      // status bar that shows the progress, may be null
+  std::string baseDir;        // absolute, ends with a backslash
+  bool reload = false;        // the current directory is read again
+  bool recursive = false;     // recurse
+  bool listDirs = true;       // liste_rep
+  bool filterDirs = true;     // liste_rep_fil
+  bool listSystem = true;     // liste_systeme
+  bool listHidden = true;     // liste_cache
+  std::string filter;         // fil
+  CBaseOptions baseOptions;
+  std::string progressOne;    // "Loading %s ..."
+  std::string progressMany;   // "Loading (%d) %s ..."
+  CLoadRequest request;
+  bool keep = false;          // a stop keeps the partial result
+
+  std::vector<CFichier> results;
+
+  // Enumerates the directory into results, then delivers the completion
+  // message to the owner (when there is one).
+  void Execute();
+
+ protected:
+  void Run() override { Execute(); }
+
+ private:
+  void Enumerate(const std::string& rel);
+  void Progress(const std::string& path, bool force);
+  DWORD progressTick_ = 0;
+  bool progressShown_ = false;
+  CTypeCache types_;
+};

@@ -1,0 +1,112 @@
+// Base items filled from real find data.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TempTree.h"
+#include <shellapi.h>
+
+#include "files/CChargeRep.h"
+
+namespace {
+
+const CFichier* Find(const std::vector<CFichier>& entries, const std::string& name) {
+  for (const CFichier& e : entries)
+    if (e.name == name) return &e;
+  return nullptr;
+}
+
+std::vector<CFichier> LoadAll(const std::string& root, bool recursive, bool inBytes = false) {
+  CChargeRep job;
+  job.baseDir = root + "\\";
+  job.recursive = recursive;
+  job.baseOptions.sizeInBytes = inBytes;
+  job.baseOptions.dateText = [](FileTime ft) { return "t" + std::to_string(ft % 1000); };
+  job.Execute();
+  return job.results;
+}
+
+}  // namespace
+
+TEST(BaseItems, FromFindData) {
+  TempTree t;
+  t.File("ro.txt", std::string(1024, 'x'), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                               FILE_ATTRIBUTE_ARCHIVE);
+  t.File("SHORT.TXT", "abc");
+  t.File("a much longer name.text", "");
+  t.Dir("SPORT");
+  t.Dir("SPORT\\2006");
+  t.File("SPORT\\2006\\IMG001.jpg", "jpeg");
+  const auto entries = LoadAll(t.Root(), true);
+
+  const CFichier* ro = Find(entries, "ro.txt");
+  ASSERT_NE(ro, nullptr);
+  EXPECT_EQ(ro->items.Text(kItemAttributs), "AHR");
+  EXPECT_EQ(ro->size, 1024u);
+  EXPECT_EQ(ro->items.Text(kItemTaille), "1.00 KB");
+  EXPECT_FALSE(ro->isDir);
+  EXPECT_FALSE(ro->isParent);
+
+  const CFichier* shortName = Find(entries, "SHORT.TXT");
+  ASSERT_NE(shortName, nullptr);
+  EXPECT_EQ(shortName->items.Text(kItemNomDos), "SHORT.TXT");
+  EXPECT_EQ(shortName->items.Text(kItemTaille), "3");
+
+  const CFichier* longName = Find(entries, "a much longer name.text");
+  ASSERT_NE(longName, nullptr);
+  const std::string dos = longName->items.Text(kItemNomDos);
+  EXPECT_FALSE(dos.empty());
+  EXPECT_LE(dos.size(), 12u);
+
+  const CFichier* dir = Find(entries, "SPORT");
+  ASSERT_NE(dir, nullptr);
+  EXPECT_TRUE(dir->isDir);
+  EXPECT_EQ(dir->size, 0u);
+  EXPECT_EQ(dir->items.text.Find(kItemTaille), nullptr);
+  EXPECT_EQ(dir->items.Text(kItemAttributs).substr(0, 1), "D");
+  EXPECT_FALSE(dir->items.Text(kItemType).empty());
+
+  // In a recursive load the name carries the sub-path; the DOS name does not.
+  const CFichier* img = Find(entries, "SPORT\\2006\\IMG001.jpg");
+  ASSERT_NE(img, nullptr);
+  EXPECT_EQ(img->items.Text(kItemNomDos), "IMG001.jpg");
+
+  const CFichier* parent = Find(entries, "..");
+  ASSERT_NE(parent, nullptr);
+  EXPECT_TRUE(parent->isParent);
+  EXPECT_TRUE(parent->isDir);
+  EXPECT_EQ(parent->items.Text(kItemAttributs).substr(0, 1), "D");
+
+  // Every non-zero time has a date value and its text.
+  for (int item : {kItemDateCrea, kItemDateModif}) {
+    const FileTime* ft = ro->items.dates.Find(item);
+    ASSERT_NE(ft, nullptr) << item;
+    EXPECT_EQ(ro->items.Text(item), "t" + std::to_string(*ft % 1000));
+  }
+}
+
+TEST(BaseItems, SizeInBytesOption) {
+  TempTree t;
+  t.File("k.bin", std::string(2048, 'k'));
+  const auto entries = LoadAll(t.Root(), false, true);
+  const CFichier* k = Find(entries, "k.bin");
+  ASSERT_NE(k, nullptr);
+  EXPECT_EQ(k->items.Text(kItemTaille), "2048");
+}
+
+TEST(BaseItems, TypeNamesAreCachedPerExtension) {
+  // The cache must give what the shell gives for each name.
+  TempTree t;
+  CTypeCache cache;
+  const char* names[] = {"a.txt", "B.TXT", "c.bmp", "noext", "d.unknownext"};
+  for (const char* n : names) {
+    SHFILEINFOA info = {};
+    const bool ok = SHGetFileInfoA(t.Path(n).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                                   SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES) != 0;
+    for (int round = 0; round < 2; ++round) {
+      std::string type;
+      EXPECT_EQ(cache.TypeName(t.Path(n), false, type), ok) << n;
+      if (ok) EXPECT_EQ(type, info.szTypeName) << n;
+    }
+  }
+}

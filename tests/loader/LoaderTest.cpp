@@ -1,0 +1,176 @@
+// The directory loader on real trees, through the system's find functions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TempTree.h"
+#include "files/CChargeRep.h"
+
+namespace {
+
+struct Options {
+  bool recursive = false;
+  bool listDirs = true;
+  bool filterDirs = true;
+  bool listSystem = true;
+  bool listHidden = true;
+  std::string filter;
+};
+
+std::vector<std::string> Load(const std::string& dir, const Options& o, bool stopAtOnce = false) {
+  CChargeRep job;
+  job.baseDir = dir.back() == '\\' ? dir : dir + "\\";
+  job.recursive = o.recursive;
+  job.listDirs = o.listDirs;
+  job.filterDirs = o.filterDirs;
+  job.listSystem = o.listSystem;
+  job.listHidden = o.listHidden;
+  job.filter = o.filter;
+  if (stopAtOnce) job.RequestStop();
+  job.Execute();
+  std::vector<std::string> names;
+  for (const CFichier& e : job.results) names.push_back(e.name);
+  return names;
+}
+
+std::set<std::string> AsSet(const std::vector<std::string>& v) { return {v.begin(), v.end()}; }
+
+size_t IndexOf(const std::vector<std::string>& v, const std::string& s) {
+  return static_cast<size_t>(std::find(v.begin(), v.end(), s) - v.begin());
+}
+
+class Loader : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    t.File("a.txt", "hello");
+    t.File("b.mp3", "x");
+    t.Dir("sub");
+    t.File("sub\\c.txt");
+    t.Dir("sub\\deep");
+    t.File("sub\\deep\\d.mp3");
+    t.Dir("music.mp3");
+    t.File("music.mp3\\e.mp3");
+  }
+  TempTree t;
+};
+
+}  // namespace
+
+TEST_F(Loader, ListingRules) {
+  struct Case {
+    const char* label;
+    Options options;
+    std::set<std::string> expected;
+  };
+  Options flat;
+  Options rec;
+  rec.recursive = true;
+  Options recNoDirs = rec;
+  recNoDirs.listDirs = false;
+  Options mp3 = flat;
+  mp3.filter = "*.mp3";
+  Options mp3DirsUnfiltered = mp3;
+  mp3DirsUnfiltered.filterDirs = false;
+  Options recMp3 = rec;
+  recMp3.filter = "*.mp3";
+  const Case cases[] = {
+      {"flat", flat, {"..", "a.txt", "b.mp3", "sub", "music.mp3"}},
+      {"recursive",
+       rec,
+       {"..", "a.txt", "b.mp3", "sub", "sub\\c.txt", "sub\\deep", "sub\\deep\\d.mp3", "music.mp3",
+        "music.mp3\\e.mp3"}},
+      // Files of sub-directories but no directory entries; ".." is never filtered.
+      {"recursive without directories",
+       recNoDirs,
+       {"..", "a.txt", "b.mp3", "sub\\c.txt", "sub\\deep\\d.mp3", "music.mp3\\e.mp3"}},
+      {"filtered directories", mp3, {"..", "b.mp3", "music.mp3"}},
+      {"unfiltered directories", mp3DirsUnfiltered, {"..", "b.mp3", "sub", "music.mp3"}},
+      // The filter sees the bare name, not the relative path.
+      {"recursive filtered",
+       recMp3,
+       {"..", "b.mp3", "sub\\deep\\d.mp3", "music.mp3", "music.mp3\\e.mp3"}},
+  };
+  for (const Case& c : cases) {
+    const auto names = Load(t.Root(), c.options);
+    EXPECT_EQ(AsSet(names), c.expected) << c.label;
+    EXPECT_EQ(names.size(), c.expected.size()) << c.label << ": duplicates";
+  }
+}
+
+TEST_F(Loader, DirectoryContentsPrecedeTheDirectory) {
+  Options rec;
+  rec.recursive = true;
+  const auto names = Load(t.Root(), rec);
+  EXPECT_LT(IndexOf(names, "sub\\c.txt"), IndexOf(names, "sub"));
+  EXPECT_LT(IndexOf(names, "sub\\deep\\d.mp3"), IndexOf(names, "sub\\deep"));
+  EXPECT_LT(IndexOf(names, "sub\\deep"), IndexOf(names, "sub"));
+  EXPECT_EQ(std::count(names.begin(), names.end(), ".."), 1);
+}
+
+TEST_F(Loader, HiddenAndSystemEntries) {
+  t.File("hidden.txt", "", FILE_ATTRIBUTE_HIDDEN);
+  t.File("system.txt", "", FILE_ATTRIBUTE_SYSTEM);
+  t.File("both.txt", "", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  struct Case {
+    bool hidden, system;
+    std::set<std::string> extra;
+  };
+  const Case cases[] = {
+      {true, true, {"hidden.txt", "system.txt", "both.txt"}},
+      {true, false, {"hidden.txt"}},
+      {false, true, {"system.txt"}},
+      {false, false, {}},
+  };
+  for (const Case& c : cases) {
+    Options o;
+    o.listHidden = c.hidden;
+    o.listSystem = c.system;
+    std::set<std::string> expected = {"..", "a.txt", "b.mp3", "sub", "music.mp3"};
+    expected.insert(c.extra.begin(), c.extra.end());
+    EXPECT_EQ(AsSet(Load(t.Root(), o)), expected) << c.hidden << c.system;
+  }
+}
+
+TEST_F(Loader, StopKeepsWhatWasFound) {
+  Options rec;
+  rec.recursive = true;
+  // A stop seen after the first kept entry ends the whole enumeration.
+  const auto names = Load(t.Root(), rec, true);
+  EXPECT_EQ(names.size(), 1u);
+}
+
+TEST(LoaderEdges, EmptyDirectoryHasOnlyItsParent) {
+  TempTree t;
+  const auto names = Load(t.Root(), Options());
+  EXPECT_EQ(names, std::vector<std::string>{".."});
+}
+
+TEST(LoaderEdges, DriveRootHasNoParentEntry) {
+  char windir[MAX_PATH];
+  GetWindowsDirectoryA(windir, sizeof windir);
+  const std::string root(windir, 3);  // "C:\"
+  const auto names = Load(root, Options());
+  EXPECT_FALSE(names.empty());
+  EXPECT_EQ(std::count(names.begin(), names.end(), ".."), 0);
+}
+
+TEST(LoaderEdges, MissingDirectoryGivesNothing) {
+  TempTree t;
+  EXPECT_TRUE(Load(t.Path("nowhere"), Options()).empty());
+}
+
+TEST(LoaderEdges, AnsiAndLongNames) {
+  TempTree t;
+  const std::string accented = "caf\xe9 \xc9t\xe9 \x80.txt";  // café Été €
+  t.File(accented);
+  // The longest name that fits MAX_PATH under this directory.
+  const size_t room = MAX_PATH - 1 - (t.Root().size() + 1);
+  const std::string longName = std::string(std::min<size_t>(room, 255) - 4, 'n') + ".txt";
+  t.File(longName);
+  const auto names = AsSet(Load(t.Root(), Options()));
+  EXPECT_EQ(names.count(accented), 1u);
+  EXPECT_EQ(names.count(longName), 1u);
+}

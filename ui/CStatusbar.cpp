@@ -1,0 +1,57 @@
+#include "ui/CStatusbar.h"
+
+#include <commctrl.h>
+
+#include "config/CMultilangue.h"
+
+HWND CStatusbar::Create(HWND parent, HINSTANCE inst, int id) {
+  hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
+  Layout();
+  return hwnd_;
+}
+
+void CStatusbar::Layout() {
+  if (!hwnd_) return;
+  NONCLIENTMETRICSA ncm = {};
+  ncm.cbSize = sizeof ncm;
+  HFONT font = nullptr;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+    font = CreateFontIndirectA(&ncm.lfStatusFont);
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+  // Samples "Oper:999/999", "Sel size:9999.99 XX", "Sel:99999/99999".
+  const int samples[3] = {323, 327, 325};
+  int widths[3];
+  for (int i = 0; i < 3; ++i) {
+    RECT r = {0, 0, 0, 0};
+    DrawTextA(dc, Txt(samples[i]), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    widths[i] = r.right - r.left + 12;
+  }
+  if (old) SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  if (font) DeleteObject(font);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  int right[4];
+  right[3] = client.right - GetSystemMetrics(SM_CXVSCROLL);
+  right[2] = right[3] - widths[2];
+  right[1] = right[2] - widths[1];
+  right[0] = right[1] - widths[0];
+  if (right[0] < 0) right[0] = 0;
+  right[3] = -1;
+  SendMessageA(hwnd_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(right));
+}
+
+void CStatusbar::SetText(Pane pane, const std::string& text) {
+  if (hwnd_) SendMessageA(hwnd_, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string CStatusbar::Text(Pane pane) const {
+  if (!hwnd_) return {};
+  const int len = LOWORD(SendMessageA(hwnd_, SB_GETTEXTLENGTHA, pane, 0));
+  std::string s(len + 1, '\0');
+  SendMessageA(hwnd_, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(&s[0]));
+  s.resize(len);
+  return s;
+}

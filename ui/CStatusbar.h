@@ -1,0 +1,20 @@
+// The main window's status bar: a free text pane (messages, progress), then
+// the operation counter, the selected size and the selection counter.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CStatusbar {
+ public:
+  enum Pane { kText = 0, kOper = 1, kSelSize = 2, kSel = 3 };
+  HWND Create(HWND parent, HINSTANCE inst, int id);
+  HWND Hwnd() const { return hwnd_; }
+  void Layout();  // pane widths from their widest sample texts, in the status font
+  void SetText(Pane pane, const std::string& text);
+  std::string Text(Pane pane) const;
+
+ private:
+  HWND hwnd_ = nullptr;
+};
