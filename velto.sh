@@ -97,12 +97,12 @@ demo() {
   wine_headless
   local tmp
   tmp=$(mktemp -d)
-  cp -r "$ROOT/sample/." "$tmp/"
-  echo "== Sample directory before: $tmp"
-  (cd "$tmp" && find . -mindepth 1 | sed 's|^\./||' | sort)
-  "$ROOT/tools/demo-run.sh" "$WIN/velto.exe" "$tmp"
+  cp -r "$ROOT/sample" "$tmp/sample"
+  echo "== Sample directory before: $tmp/sample"
+  (cd "$tmp/sample" && find . -mindepth 1 | sed 's|^\./||' | sort)
+  "$ROOT/tools/demo-run.sh" "$WIN/velto.exe" "$tmp/sample"
   echo "== After"
-  (cd "$tmp" && find . -mindepth 1 | sed 's|^\./||' | sort)
+  (cd "$tmp/sample" && find . -mindepth 1 | sed 's|^\./||' | sort)
   rm -rf "$tmp"
 }
 

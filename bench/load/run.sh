@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Synchronous start-up load of 10,000 and 100,000 empty files through
+# `velto.exe /D dir /Q /P`, against the bare find loop, in the same run.
+# Usage: bench/load/run.sh [build/win32]
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+WIN=${1:-$ROOT/build/win32}
+export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix} WINEDEBUG=-all TZ=UTC LANG=en_US.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+wineserver -p 2>/dev/null || true
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+timeit() {  # prints seconds of one run
+  local s e
+  s=$(date +%s.%N); "$@" >/dev/null 2>&1; e=$(date +%s.%N)
+  echo "$e - $s" | bc -l
+}
+printf '%-8s %10s %10s %7s\n' files bare_s velto_s ratio
+for n in 10000 100000; do
+  d=$work/d$n
+  mkdir -p "$d"
+  (cd "$d" && seq -f 'f%06g.dat' 1 "$n" | xargs touch)
+  wd=$(winepath -w "$d")
+  cfg=$(winepath -w "$work/bench.ini")
+  bare=$(for i in 1 2 3; do timeit wine "$WIN/bench/bare_list.exe" "$wd"; done | median)
+  velto=$(for i in 1 2 3; do timeit wine "$WIN/velto.exe" /I "$cfg" /D "$wd" /Q /P; done | median)
+  printf '%-8s %10.3f %10.3f %7.2f\n' "$n" "$bare" "$velto" "$(echo "$velto / $bare" | bc -l)"
+done

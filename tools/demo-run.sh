@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The demo's main job on a copy of the sample directory: one unattended run
+# of velto.exe under Wine, headless, then the directory as the loader sees it.
+# Usage: tools/demo-run.sh VELTO_EXE DIR
+set -euo pipefail
+exe=$1
+dir=$2
+bin=$(dirname "$exe")
+wdir=$(winepath -w "$dir")
+cfg=$(winepath -w "$dir/../velto-demo.ini")
+echo "== velto.exe /I velto-demo.ini /D \"$wdir\" /S \"*\" /E \"%b_%n.%e\" /R /Q"
+wine "$exe" /I "$cfg" /D "$wdir" /S "*" /E "%b_%n.%e" /R /Q
+echo "== Listing through Velto's loader"
+wine "$bin/velto_list.exe" "$wdir" /T
+rm -f "$dir/../velto-demo.ini"
