@@ -23,6 +23,19 @@ enum BaseItem {
   kItemAttributs = 9,  // %a
 };
 
+// What one operation step did to one entry. `applied` tells whether the step
+// is in effect for this entry: undo acts only on applied records and redo only
+// on the others, so a replay never deletes or moves a file the step did not
+// produce (a redo that failed leaves its record unapplied). `order` is the
+// entry's rank within its step: undo replays a step backwards and redo forwards,
+// so chains (b->c then a->b) come back in an order in which every name is free.
+struct CHistRecord {
+  std::string before;
+  std::string after;
+  bool applied = true;
+  int order = 0;
+};
+
 struct CFichier {
   int selOrder = -1;       // position in the selection, -1 when not selected
   std::string name;        // relative to the current directory ("SUB\\a.jpg", "..")
@@ -30,8 +43,8 @@ struct CFichier {
   bool isDir = false;
   uint64_t size = 0;       // 0 for directories
   std::string futureName;  // empty when none
-  // Undo records: operation number -> (name before, name after).
-  std::map<int, std::pair<std::string, std::string>> history;
+  // Undo records by step number (steps count from 1).
+  std::map<int, CHistRecord> history;
   uint32_t lastError = 0;  // Win32 code of the last failed operation, 0 = none
   CDonnees items;
 

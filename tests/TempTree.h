@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,27 @@ class TempTree {
   TempTree& operator=(const TempTree&) = delete;
 
   const std::string& Root() const { return root_; }
+  // Content of a file, or "<missing>".
+  std::string Read(const std::string& rel) const {
+    HANDLE h = CreateFileA(Path(rel).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string s;
+    char buf[4096];
+    DWORD n = 0;
+    while (ReadFile(h, buf, sizeof buf, &n, nullptr) && n > 0) s.append(buf, n);
+    CloseHandle(h);
+    return s;
+  }
+  bool Exists(const std::string& rel) const {
+    return GetFileAttributesA(Path(rel).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  // Every file below the root: relative path -> content.
+  std::map<std::string, std::string> Snapshot() const {
+    std::map<std::string, std::string> files;
+    Walk("", files);
+    return files;
+  }
   std::string Path(const std::string& rel) const { return root_ + "\\" + rel; }
 
   void Dir(const std::string& rel) const { CreateDirectoryA(Path(rel).c_str(), nullptr); }
@@ -34,6 +56,20 @@ class TempTree {
   }
 
  private:
+  void Walk(const std::string& rel, std::map<std::string, std::string>& files) const {
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((root_ + "\\" + rel + "*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+      const std::string name = fd.cFileName;
+      if (name == "." || name == "..") continue;
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        Walk(rel + name + "\\", files);
+      else
+        files[rel + name] = Read(rel + name);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+  }
   static void Remove(const std::string& dir) {
     WIN32_FIND_DATAA fd;
     HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);

@@ -1,0 +1,24 @@
+// File-system helpers of the operations. Each returns 0 on success and a
+// small negative step number on failure, leaving the Win32 last error set.
+#pragma once
+
+#include <string>
+
+// Creates the directories of a path prefix that ends with a backslash.
+int CreatePathDirectories(const std::string& prefix);
+// Copies a file or a whole directory tree; never overwrites, never merges
+// into an existing directory.
+int CopyTree(const std::string& from, const std::string& to);
+// Deletes a file or a whole directory tree, clearing read-only attributes.
+int DeleteTree(const std::string& path);
+
+// The checks made before a target is created: 0 when `to` may be made from
+// `from`, else a Win32 error code. A path component that is a reserved device
+// name (CON, NUL, COM1 ...) gives ERROR_INVALID_NAME: the system would send
+// the data to the device and report success. A directory moved or copied into
+// its own tree gives ERROR_BAD_PATHNAME: the copy would list the copy it is
+// making and recurse until the paths overflow.
+unsigned long CheckTarget(const std::string& from, const std::string& to);
+
+// True when some component of path is a reserved device name.
+bool HasDeviceName(const std::string& path);

@@ -1,0 +1,204 @@
+#include "ops/COperation.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "ops/CFsHelpers.h"
+#include "os/AnsiCase.h"
+
+namespace {
+
+// Text after the last '.' that follows the last path separator.
+std::string Extension(const std::string& name) {
+  const size_t slash = name.find_last_of("\\/");
+  const size_t dot = name.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return name.substr(dot + 1);
+}
+
+bool SameNoCase(const std::string& a, const std::string& b) {
+  return AnsiCompareNoCase(a.data(), a.size(), b.data(), b.size()) == 0;
+}
+
+// Creates the directories of target's path prefix, if it has one.
+bool CreatePrefix(const std::string& target) {
+  const size_t slash = target.rfind('\\');
+  return slash == std::string::npos || CreatePathDirectories(target.substr(0, slash + 1)) == 0;
+}
+
+int Fail(CFichier& e, DWORD code) {
+  e.lastError = code ? code : ERROR_GEN_FAILURE;
+  return 1;
+}
+
+// Copies the entry's file or tree to target, creating missing directories.
+int CopyEntry(CFichier& e, const std::string& target) {
+  if (const unsigned long refused = CheckTarget(e.name, target)) return Fail(e, refused);
+  if (!CreatePrefix(target) || CopyTree(e.name, target) != 0) return Fail(e, GetLastError());
+  e.lastError = 0;
+  return 0;
+}
+
+// Throttles progress reports to one every 500 ms.
+class CProgress {
+ public:
+  explicit CProgress(const COpCallbacks& cb) : cb_(cb), tick_(GetTickCount()) {}
+  void Done(int n) {
+    if (!cb_.progress) return;
+    const DWORD now = GetTickCount();
+    if (now - tick_ > 499) {
+      tick_ = now;
+      cb_.progress(n);
+    }
+  }
+
+ private:
+  const COpCallbacks& cb_;
+  DWORD tick_;
+};
+
+void Redraw(const COpCallbacks& cb, size_t i) {
+  if (cb.redraw) cb.redraw(static_cast<int>(i));
+}
+
+// The entries holding a record of the step, in the order the step made them
+// (backwards for an undo).
+std::vector<size_t> ReplayOrder(const std::vector<CFichier>& entries, int step, bool backwards) {
+  std::vector<std::pair<int, size_t>> order;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    auto rec = entries[i].history.find(step);
+    if (rec != entries[i].history.end()) order.push_back({rec->second.order, i});
+  }
+  std::stable_sort(order.begin(), order.end());
+  if (backwards) std::reverse(order.begin(), order.end());
+  std::vector<size_t> indexes;
+  for (const auto& o : order) indexes.push_back(o.second);
+  return indexes;
+}
+
+// Moves a file or directory. A change of letter case only goes through a
+// free temporary name: some file systems take a direct case-only rename for
+// a rename onto itself and leave the name as it was.
+bool MoveName(const std::string& from, const std::string& to) {
+  if (!SameNoCase(from, to)) return MoveFileA(from.c_str(), to.c_str()) != 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string temp = from + ".velto~" + std::to_string(GetTickCount() % 100000 + attempt);
+    if (!MoveFileA(from.c_str(), temp.c_str())) {
+      if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS) continue;
+      return false;
+    }
+    if (MoveFileA(temp.c_str(), to.c_str())) return true;
+    const DWORD e = GetLastError();
+    MoveFileA(temp.c_str(), from.c_str());
+    SetLastError(e);
+    return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+int RenameEntry(CFichier& e, const std::string& target, const COpCallbacks& cb) {
+  const bool extensionChanged = !SameNoCase(Extension(e.name), Extension(target));
+  if (const unsigned long refused = CheckTarget(e.name, target)) return Fail(e, refused);
+  if (!CreatePrefix(target)) return Fail(e, GetLastError());
+  // MoveFileA never replaces an existing target.
+  if (!MoveName(e.name, target)) return Fail(e, GetLastError());
+  e.lastError = 0;
+  e.name = target;
+  if (cb.refresh) cb.refresh(e, extensionChanged);
+  return 0;
+}
+
+int OperateEntry(CFichier& e, int step, int kind, const std::string& future, const COpCallbacks& cb) {
+  return OperateEntry(e, step, kind, future, cb, 0);
+}
+
+int OperateEntry(CFichier& e, int step, int kind, const std::string& future, const COpCallbacks& cb,
+                 int order) {
+  if (future.empty()) return -1;
+  if (future == e.name) return -2;
+  const std::string before = e.name;
+  const int r = kind == 0 ? RenameEntry(e, future, cb) : CopyEntry(e, future);
+  if (r == 0) e.history[step] = CHistRecord{before, future, true, order};
+  return r;
+}
+
+int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selection, CHistorique& history,
+                 int kind, const COpCallbacks& cb, COpStats& stats) {
+  stats = COpStats();
+  if (kind != 0 && kind != 1) return -1;
+  if (selection.empty()) return 0;
+  const int step = history.Begin(kind, entries);
+  CProgress progress(cb);
+  int done = 0;
+  for (int index : selection) {
+    if (index < 0 || static_cast<size_t>(index) >= entries.size()) continue;
+    CFichier& e = entries[index];
+    const std::string future = e.futureName;
+    const int r = OperateEntry(e, step, kind, future, cb, done);
+    if (r == 0 || r == 1) {
+      if (kind == 0 || r == 1) Redraw(cb, index);
+      if (e.lastError != 0) ++stats.failures;
+      if (r == 0) stats.anySucceeded = true;
+    }
+    progress.Done(++done);
+  }
+  if (!stats.anySucceeded) history.DropLast();
+  return 0;
+}
+
+int Undo(std::vector<CFichier>& entries, CHistorique& history, const COpCallbacks& cb, COpStats& stats) {
+  stats = COpStats();
+  if (history.Position() < 1) return -1;
+  const int step = history.Position();
+  const int kind = history.Kind(step);
+  CProgress progress(cb);
+  int done = 0;
+  for (size_t i : ReplayOrder(entries, step, true)) {
+    CFichier& e = entries[i];
+    auto rec = e.history.find(step);
+    if (!rec->second.applied) continue;
+    int r = 0;
+    if (kind == 0) {
+      r = e.name == rec->second.before ? 0 : RenameEntry(e, rec->second.before, cb);
+    } else if (kind == 1) {
+      r = DeleteTree(rec->second.after) == 0 ? 0 : Fail(e, GetLastError());
+      if (r == 0) e.lastError = 0;
+    }
+    if (r == 0) rec->second.applied = false;
+    if (kind == 0 || r != 0) Redraw(cb, i);
+    if (e.lastError != 0) ++stats.failures;
+    progress.Done(++done);
+  }
+  history.SetPosition(step - 1);
+  return 0;
+}
+
+int Redo(std::vector<CFichier>& entries, CHistorique& history, const COpCallbacks& cb, COpStats& stats) {
+  stats = COpStats();
+  // Only a step that exists can be redone: the position never passes the count.
+  if (history.Position() < 0 || history.Position() >= history.Count()) return -1;
+  history.SetPosition(history.Position() + 1);
+  const int step = history.Position();
+  const int kind = history.Kind(step);
+  CProgress progress(cb);
+  int done = 0;
+  for (size_t i : ReplayOrder(entries, step, false)) {
+    CFichier& e = entries[i];
+    auto rec = e.history.find(step);
+    if (rec->second.applied) continue;
+    int r = 0;
+    if (kind == 0)
+      r = e.name == rec->second.after ? 0 : RenameEntry(e, rec->second.after, cb);
+    else if (kind == 1)
+      r = CopyEntry(e, rec->second.after);
+    if (r == 0) rec->second.applied = true;
+    if (kind == 0 || r != 0) Redraw(cb, i);
+    if (e.lastError != 0) ++stats.failures;
+    progress.Done(++done);
+  }
+  return 0;
+}

@@ -1,0 +1,49 @@
+// Renaming and copying entries to their future names, and replaying the
+// history backwards (undo) and forwards (redo). Everything runs on the main
+// thread; names are relative to the process current directory.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/CFichier.h"
+#include "ops/CHistorique.h"
+
+struct COpCallbacks {
+  // Reads an entry's data again after it was renamed (all of it when the
+  // extension changed). May be empty.
+  std::function<void(CFichier& entry, bool extensionChanged)> refresh;
+  // A row whose display changed.
+  std::function<void(int index)> redraw;
+  // At most every 500 ms: the number of entries handled so far.
+  std::function<void(int done)> progress;
+};
+
+struct COpStats {
+  int failures = 0;          // entries left with a last error
+  bool anySucceeded = false;
+};
+
+// The per-entry operation: -1 when the future name is empty, -2 when it equals
+// the current name, 0 on success, 1 on failure (the entry's last error holds
+// the code). Records (current, future) under the step on success only.
+int OperateEntry(CFichier& entry, int step, int kind, const std::string& future, const COpCallbacks& cb);
+// The same, giving the entry's rank within the step (undo replays backwards).
+int OperateEntry(CFichier& entry, int step, int kind, const std::string& future, const COpCallbacks& cb,
+                 int order);
+
+// Renames the entry to target, creating missing directories. 0 or 1 as above.
+int RenameEntry(CFichier& entry, const std::string& target, const COpCallbacks& cb);
+
+// Runs one step of kind 0 (rename) or 1 (copy) over the selection (entry
+// indexes in selection order). A step in which nothing succeeded is dropped.
+// Returns -1 for another kind.
+int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selection, CHistorique& history,
+                 int kind, const COpCallbacks& cb, COpStats& stats);
+// Undoes the step at the position; -1 when there is none. A step is replayed
+// over the entries holding its records, in the reverse of the order it made
+// them (redo: in that order), so that chained renames come back.
+int Undo(std::vector<CFichier>& entries, CHistorique& history, const COpCallbacks& cb, COpStats& stats);
+// Redoes the step after the position; -1 when there is none.
+int Redo(std::vector<CFichier>& entries, CHistorique& history, const COpCallbacks& cb, COpStats& stats);

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "TempTree.h"
+#include "ops/CFsHelpers.h"
+
+TEST(FsHelpers, CreatePathDirectories) {
+  TempTree t;
+  struct Case {
+    std::string prefix;
+    int result;
+    std::vector<std::string> exist;
+  };
+  const Case cases[] = {
+      {"", 0, {}},
+      {"\\", 0, {}},
+      {t.Path("one\\two\\three\\"), 0, {"one", "one\\two", "one\\two\\three"}},
+      {t.Path("one\\two\\"), 0, {"one\\two"}},  // already there
+      {"\\\\server\\", -1, {}},                  // UNC without its share
+      {t.Path(std::string(270, 'x') + "\\"), 0, {}},  // 261 characters or more: nothing to do
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CreatePathDirectories(c.prefix), c.result) << c.prefix;
+    for (const auto& d : c.exist) EXPECT_TRUE(t.Exists(d)) << d;
+  }
+  // A file in the way stops the creation.
+  t.File("file");
+  EXPECT_EQ(CreatePathDirectories(t.Path("file\\sub\\")), -2);
+}
+
+TEST(FsHelpers, DeviceNames) {
+  const struct {
+    const char* path;
+    bool device;
+  } cases[] = {
+      {"CON", true},        {"con.txt", true},     {"sub\\NUL", true},   {"Com1.mp3", true},
+      {"lpt9", true},       {"aux \\x", true},     {"CONSOLE", false},   {"com10", false},
+      {"com0", false},      {"a\\b\\c.txt", false}, {"NULL.txt", false}, {"", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HasDeviceName(c.path), c.device) << c.path;
+}
+
+TEST(FsHelpers, CopyAndDeleteTree) {
+  TempTree t;
+  t.Dir("src");
+  t.Dir("src\\in");
+  t.File("src\\in\\f", "F", FILE_ATTRIBUTE_READONLY);
+  t.Dir("dst");
+  // A directory is never merged into an existing one.
+  EXPECT_EQ(CopyTree(t.Path("src"), t.Path("dst")), -3);
+  EXPECT_EQ(CopyTree(t.Path("none"), t.Path("x")), -1);
+  EXPECT_EQ(CopyTree(t.Path("src"), t.Path("copy")), 0);
+  EXPECT_EQ(t.Read("copy\\in\\f"), "F");
+  EXPECT_EQ(DeleteTree(t.Path("copy")), 0);
+  EXPECT_FALSE(t.Exists("copy"));
+  EXPECT_EQ(DeleteTree(t.Path("copy")), -1);
+}

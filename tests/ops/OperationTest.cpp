@@ -1,0 +1,185 @@
+// Rename, copy, undo and redo on real files under the system's own calls.
+#include "OpsFixture.h"
+
+namespace {
+
+class Operation : public OpsFixture {};
+
+}  // namespace
+
+TEST_F(Operation, RenameOutcomes) {
+  struct Case {
+    const char* label;
+    std::vector<std::pair<std::string, std::string>> files;  // name, future name
+    std::vector<int> results;                                // per entry: 0 ok, 1 failed, -2 unchanged
+    int failures;
+    int steps;  // steps kept in the history
+    std::map<std::string, std::string> after;
+  };
+  const Case cases[] = {
+      {"into a new sub-directory", {{"a.txt", "new\\deeper\\a.txt"}}, {0}, 0, 1,
+       {{"new\\deeper\\a.txt", "A"}, {"b.txt", "B"}}},
+      {"same future name", {{"a.txt", "x.txt"}, {"b.txt", "x.txt"}}, {0, 1}, 1, 1,
+       {{"x.txt", "A"}, {"b.txt", "B"}}},
+      {"swap", {{"a.txt", "b.txt"}, {"b.txt", "a.txt"}}, {1, 1}, 2, 0, {{"a.txt", "A"}, {"b.txt", "B"}}},
+      {"chain", {{"b.txt", "c.txt"}, {"a.txt", "b.txt"}}, {0, 0}, 0, 1, {{"c.txt", "B"}, {"b.txt", "A"}}},
+      {"unchanged", {{"a.txt", "a.txt"}}, {-2}, 0, 0, {{"a.txt", "A"}, {"b.txt", "B"}}},
+      {"case only", {{"a.txt", "A.TXT"}}, {0}, 0, 1, {{"A.TXT", "A"}, {"b.txt", "B"}}},
+      {"empty future name", {{"a.txt", ""}}, {-1}, 0, 0, {{"a.txt", "A"}, {"b.txt", "B"}}},
+      {"vanished", {{"gone.txt", "x.txt"}, {"a.txt", "y.txt"}}, {1, 0}, 1, 1, {{"y.txt", "A"}, {"b.txt", "B"}}},
+      {"device name", {{"a.txt", "CON"}, {"b.txt", "sub\\nul.txt"}}, {1, 1}, 2, 0,
+       {{"a.txt", "A"}, {"b.txt", "B"}}},
+      {"300 characters", {{"a.txt", std::string(300, 'z') + ".txt"}}, {1}, 1, 0, {{"a.txt", "A"}, {"b.txt", "B"}}},
+  };
+  for (const Case& c : cases) {
+    TempTree t;
+    SetCurrentDirectoryA(t.Root().c_str());
+    t.File("a.txt", "A");
+    t.File("b.txt", "B");
+    Select(c.files);
+    history.Clear();
+    ASSERT_EQ(Run(0), 0) << c.label;
+    EXPECT_EQ(stats.failures, c.failures) << c.label;
+    EXPECT_EQ(history.Count(), c.steps) << c.label;
+    for (size_t i = 0; i < entries.size(); ++i) {
+      const bool recorded = entries[i].history.count(1) > 0;
+      EXPECT_EQ(recorded, c.results[i] == 0) << c.label << " entry " << i;
+      EXPECT_EQ(entries[i].lastError != 0, c.results[i] == 1) << c.label << " entry " << i;
+      if (c.results[i] == 0) EXPECT_EQ(entries[i].name, c.files[i].second) << c.label;
+    }
+    EXPECT_EQ(t.Snapshot(), c.after) << c.label;
+  }
+}
+
+TEST_F(Operation, ErrorCodesOfFailures) {
+  tree.File("a.txt", "A");
+  tree.File("b.txt", "B");
+  Select({{"a.txt", "b.txt"}, {"b.txt", "CON"}, {"missing.txt", "m.txt"}});
+  Run(0);
+  EXPECT_TRUE(entries[0].lastError == ERROR_ALREADY_EXISTS || entries[0].lastError == ERROR_FILE_EXISTS)
+      << entries[0].lastError;
+  EXPECT_EQ(entries[1].lastError, static_cast<DWORD>(ERROR_INVALID_NAME));
+  EXPECT_EQ(entries[2].lastError, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST_F(Operation, FileHeldOpenWithoutSharing) {
+  tree.File("locked.txt", "L");
+  tree.File("free.txt", "F");
+  HANDLE h = CreateFileA("locked.txt", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  Select({{"locked.txt", "l2.txt"}, {"free.txt", "f2.txt"}});
+  Run(0);
+  CloseHandle(h);
+  EXPECT_EQ(entries[0].lastError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  EXPECT_EQ(entries[1].lastError, 0u);
+  EXPECT_EQ(tree.Read("locked.txt"), "L");
+  EXPECT_EQ(tree.Read("f2.txt"), "F");
+}
+
+TEST_F(Operation, CopyNeverOverwrites) {
+  tree.File("a.txt", "A");
+  tree.File("b.txt", "B");
+  Select({{"a.txt", "b.txt"}, {"a.txt", "c\\a copy.txt"}});
+  Run(1);
+  EXPECT_EQ(stats.failures, 1);
+  EXPECT_EQ(tree.Read("b.txt"), "B");
+  EXPECT_EQ(tree.Read("c\\a copy.txt"), "A");
+  EXPECT_EQ(entries[1].name, "a.txt");  // a copy leaves the entry's name alone
+}
+
+TEST_F(Operation, CopyOfATreeWithReadOnlyFilesAndItsUndo) {
+  tree.Dir("album");
+  tree.Dir("album\\cd1");
+  tree.File("album\\cd1\\t1.mp3", "T1", FILE_ATTRIBUTE_READONLY);
+  tree.File("album\\cover.jpg", "C", FILE_ATTRIBUTE_READONLY);
+  Select({{"album", "backup\\album"}});
+  Run(1);
+  EXPECT_EQ(stats.failures, 0);
+  EXPECT_EQ(tree.Read("backup\\album\\cd1\\t1.mp3"), "T1");
+  COpStats s;
+  ASSERT_EQ(Undo(entries, history, callbacks, s), 0);
+  EXPECT_EQ(s.failures, 0);
+  EXPECT_FALSE(tree.Exists("backup\\album"));
+  EXPECT_TRUE(tree.Exists("backup"));  // created directories stay
+  EXPECT_EQ(tree.Read("album\\cd1\\t1.mp3"), "T1");
+  // Redo copies it again.
+  ASSERT_EQ(Redo(entries, history, callbacks, s), 0);
+  EXPECT_EQ(tree.Read("backup\\album\\cover.jpg"), "C");
+}
+
+TEST_F(Operation, DirectoryIntoItsOwnTreeIsRefused) {
+  tree.Dir("photos");
+  tree.File("photos\\p.jpg", "P");
+  for (int kind : {0, 1}) {
+    Select({{"photos", "photos\\photos"}, {"photos", "PHOTOS\\x\\y"}});
+    history.Clear();
+    Run(kind);
+    for (const CFichier& e : entries) EXPECT_EQ(e.lastError, static_cast<DWORD>(ERROR_BAD_PATHNAME)) << kind;
+    EXPECT_EQ(stats.failures, 2);
+    EXPECT_EQ(history.Count(), 0);
+    // Nothing was created.
+    EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{"photos\\p.jpg", "P"}}));
+    EXPECT_FALSE(tree.Exists("photos\\photos"));
+    EXPECT_FALSE(tree.Exists("photos\\x"));
+  }
+  // A sibling whose name merely begins with the directory's name is fine.
+  Select({{"photos", "photos2\\photos"}});
+  Run(1);
+  EXPECT_EQ(stats.failures, 0);
+  EXPECT_EQ(tree.Read("photos2\\photos\\p.jpg"), "P");
+}
+
+TEST_F(Operation, UndoRedoRoundTrip) {
+  tree.File("a.txt", "A");
+  tree.File("b.txt", "B");
+  Select({{"a.txt", "sub\\a1.txt"}, {"b.txt", "b1.txt"}});
+  Run(0);
+  // Step 2 renames only a.
+  entries[0].futureName = "a2.txt";
+  selection = {0};
+  Run(0);
+  ASSERT_EQ(history.Count(), 2);
+  COpStats s;
+  ASSERT_EQ(Undo(entries, history, callbacks, s), 0);
+  EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{"sub\\a1.txt", "A"}, {"b1.txt", "B"}}));
+  ASSERT_EQ(Undo(entries, history, callbacks, s), 0);
+  EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{"a.txt", "A"}, {"b.txt", "B"}}));
+  EXPECT_TRUE(tree.Exists("sub"));  // undo leaves created directories in place
+  EXPECT_EQ(Undo(entries, history, callbacks, s), -1);
+  ASSERT_EQ(Redo(entries, history, callbacks, s), 0);
+  ASSERT_EQ(Redo(entries, history, callbacks, s), 0);
+  EXPECT_EQ(Redo(entries, history, callbacks, s), -1);
+  EXPECT_EQ(history.Position(), 2);
+  EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{"a2.txt", "A"}, {"b1.txt", "B"}}));
+}
+
+TEST_F(Operation, NewOperationDiscardsUndoneSteps) {
+  tree.File("a.txt", "A");
+  tree.File("c.txt", "C");
+  Select({{"a.txt", "b.txt"}, {"c.txt", "d.txt"}});
+  selection = {0};
+  Run(0);
+  COpStats s;
+  Undo(entries, history, callbacks, s);
+  selection = {1};
+  Run(0);
+  EXPECT_EQ(history.Count(), 1);
+  EXPECT_TRUE(entries[0].history.empty());  // the undone step's record is gone
+  Undo(entries, history, callbacks, s);
+  EXPECT_EQ(Undo(entries, history, callbacks, s), -1);
+  EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{"a.txt", "A"}, {"c.txt", "C"}}));
+}
+
+TEST_F(Operation, UndoNeverDeletesAFileItsStepDidNotMake) {
+  tree.File("a.txt", "A");
+  Select({{"a.txt", "b.txt"}});
+  Run(1);
+  COpStats s;
+  Undo(entries, history, callbacks, s);
+  EXPECT_FALSE(tree.Exists("b.txt"));
+  tree.File("b.txt", "someone else's");
+  Redo(entries, history, callbacks, s);  // fails: b.txt exists
+  EXPECT_EQ(s.failures, 1);
+  Undo(entries, history, callbacks, s);
+  EXPECT_EQ(tree.Read("b.txt"), "someone else's");
+}
