@@ -59,7 +59,7 @@ HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
     const int item = cols[i];
     const bool right = item == kItemTaille || item == kItemSel;
     const int width = item == kItemNom || item == kItemNomFutur ? 200 : 100;
-    InsertColumn(static_cast<int>(i), Txt(37 + item), width, right);
+    InsertColumn(static_cast<int>(i), Txt(ColumnTitleId(item)), width, right);
   }
   return hwnd;
 }

@@ -108,29 +108,8 @@ void CMainWindow::OnCommand(int id) {
 void CMainWindow::LabelMenu() {
   HMENU bar = GetMenu(hwnd_);
   if (!bar) return;
-  struct Walk {
-    static void Items(HMENU menu) {
-      const int n = GetMenuItemCount(menu);
-      for (int i = 0; i < n; ++i) {
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
-        if (!GetMenuItemInfoA(menu, i, TRUE, &info) || (info.fType & MFT_SEPARATOR)) continue;
-        if (info.hSubMenu) {
-          Items(info.hSubMenu);
-        } else if (*Txt(info.wID)) {
-          ModifyMenuA(menu, i, MF_BYPOSITION | MF_STRING, info.wID, Txt(info.wID));
-        }
-      }
-    }
-  };
-  const int n = GetMenuItemCount(bar);
-  for (int i = 0; i < n; ++i) {
-    HMENU sub = GetSubMenu(bar, i);
-    if (*Txt(5000 + i)) ModifyMenuA(bar, i, MF_BYPOSITION | MF_STRING | MF_POPUP,
-                                    reinterpret_cast<UINT_PTR>(sub), Txt(5000 + i));
-    if (sub) Walk::Items(sub);
-  }
+  Langue().LabelMenu(bar, 5000, hwnd_);
+  Langue().LabelMenuItem(GetSubMenu(bar, 1), 0, 40024);
   DrawMenuBar(hwnd_);
 }
 
