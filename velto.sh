@@ -76,6 +76,7 @@ build() {
 }
 
 run_tests() {
+  export LANG=C.UTF-8 TZ=${TZ:-UTC}
   build
   wine_headless
   wineserver -p 2>/dev/null || true
@@ -93,6 +94,7 @@ run_tests() {
 }
 
 demo() {
+  export LANG=C.UTF-8
   build
   wine_headless
   local tmp

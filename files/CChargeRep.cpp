@@ -4,8 +4,7 @@
 
 #include <cstdio>
 
-// Declared by the matcher (files/CFiltre.h).
-bool match(const char* filter, const char* name, bool nested);
+#include "files/CFiltre.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 WIN=${1:-$ROOT/build/win32}
-export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix} WINEDEBUG=-all TZ=UTC LANG=en_US.UTF-8
+export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix} WINEDEBUG=-all TZ=UTC LANG=C.UTF-8
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 wineserver -p 2>/dev/null || true
