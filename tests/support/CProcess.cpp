@@ -38,6 +38,15 @@ int CProcess::Wait(DWORD timeoutMs, DWORD* exitCode) {
   return 0;
 }
 
+int CProcess::Poll(DWORD timeoutMs, DWORD* exitCode) {
+  if (!process_) return -2;
+  if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return 1;
+  DWORD code = 0;
+  GetExitCodeProcess(process_, &code);
+  *exitCode = code;
+  return 0;
+}
+
 int RunProgram(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode, const char* dir) {
   CProcess p;
   if (p.Start(commandLine, dir) != 0) return -1;

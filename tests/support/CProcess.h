@@ -19,6 +19,9 @@ class CProcess {
   // Waits up to timeoutMs: 0 with *exitCode set; -1 on timeout (the process
   // is then terminated); -2 when nothing was started.
   int Wait(DWORD timeoutMs, DWORD* exitCode);
+  // Waits up to timeoutMs without ending the process: 0 with *exitCode set
+  // when it ended, 1 while it still runs, -2 when nothing was started.
+  int Poll(DWORD timeoutMs, DWORD* exitCode);
   DWORD Pid() const { return pid_; }
 
  private:
