@@ -1,50 +1,61 @@
-#include "os/AnsiCase.h"
-
 #ifdef _WIN32
 #include <windows.h>
 #endif
+
+#include "os/AnsiCase.h"
 
 namespace {
 
 struct CaseTables {
   unsigned char upper[256];
   unsigned char lower[256];
-  CaseTables() {
-#ifdef _WIN32
-    char up[256], low[256];
-    for (int i = 0; i < 256; ++i) up[i] = low[i] = static_cast<char>(i);
-    // Byte 0 is left alone: the system functions stop at nothing here since
-    // a length is given, but NUL maps to itself anyway.
-    CharUpperBuffA(up + 1, 255);
-    CharLowerBuffA(low + 1, 255);
-    for (int i = 0; i < 256; ++i) {
-      upper[i] = static_cast<unsigned char>(up[i]);
-      lower[i] = static_cast<unsigned char>(low[i]);
-    }
-#else
-    for (int i = 0; i < 256; ++i) upper[i] = lower[i] = static_cast<unsigned char>(i);
-    for (int c = 'a'; c <= 'z'; ++c) {
-      upper[c] = static_cast<unsigned char>(c - 32);
-      lower[c - 32] = static_cast<unsigned char>(c);
-    }
-    // Windows-1252: the letters of 0x8A/0x9A, 0x8C/0x9C, 0x8E/0x9E, 0x9F/0xFF and
-    // 0xC0-0xDE/0xE0-0xFE (except the multiplication and division signs).
-    const int pairs[][2] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9F, 0xFF}};
-    for (const auto& p : pairs) {
-      upper[p[1]] = static_cast<unsigned char>(p[0]);
-      lower[p[0]] = static_cast<unsigned char>(p[1]);
-    }
-    for (int c = 0xE0; c <= 0xFE; ++c) {
-      if (c == 0xF7) continue;
-      upper[c] = static_cast<unsigned char>(c - 32);
-      lower[c - 32] = static_cast<unsigned char>(c);
-    }
-#endif
-  }
 };
 
+// Windows-1252: the letters of 0x8A/0x9A, 0x8C/0x9C, 0x8E/0x9E, 0x9F/0xFF and
+// 0xC0-0xDE/0xE0-0xFE (except the multiplication and division signs).
+CaseTables BuildCp1252() {
+  CaseTables t;
+  for (int i = 0; i < 256; ++i) t.upper[i] = t.lower[i] = static_cast<unsigned char>(i);
+  for (int c = 'a'; c <= 'z'; ++c) {
+    t.upper[c] = static_cast<unsigned char>(c - 32);
+    t.lower[c - 32] = static_cast<unsigned char>(c);
+  }
+  const int pairs[][2] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9F, 0xFF}};
+  for (const auto& p : pairs) {
+    t.upper[p[1]] = static_cast<unsigned char>(p[0]);
+    t.lower[p[0]] = static_cast<unsigned char>(p[1]);
+  }
+  for (int c = 0xE0; c <= 0xFE; ++c) {
+    if (c == 0xF7) continue;
+    t.upper[c] = static_cast<unsigned char>(c - 32);
+    t.lower[c - 32] = static_cast<unsigned char>(c);
+  }
+  return t;
+}
+
+const CaseTables& Cp1252Tables() {
+  static const CaseTables tables = BuildCp1252();
+  return tables;
+}
+
+CaseTables BuildSystem() {
+  CaseTables t = Cp1252Tables();
+#ifdef _WIN32
+  // Only bytes from 128 come from the system: below that the C rule holds.
+  char up[128], low[128];
+  for (int i = 0; i < 128; ++i) up[i] = low[i] = static_cast<char>(128 + i);
+  CharUpperBuffA(up, 128);
+  CharLowerBuffA(low, 128);
+  for (int i = 0; i < 128; ++i) {
+    t.upper[128 + i] = static_cast<unsigned char>(up[i]);
+    t.lower[128 + i] = static_cast<unsigned char>(low[i]);
+  }
+#endif
+  return t;
+}
+
 const CaseTables& Tables() {
-  static const CaseTables tables;
+  static const CaseTables tables = BuildSystem();
   return tables;
 }
 
@@ -52,6 +63,8 @@ const CaseTables& Tables() {
 
 unsigned char AnsiUpper(unsigned char c) { return Tables().upper[c]; }
 unsigned char AnsiLower(unsigned char c) { return Tables().lower[c]; }
+unsigned char Cp1252Upper(unsigned char c) { return Cp1252Tables().upper[c]; }
+unsigned char Cp1252Lower(unsigned char c) { return Cp1252Tables().lower[c]; }
 
 void AnsiUpperInPlace(std::string& s) {
   for (char& c : s) c = static_cast<char>(AnsiUpper(static_cast<unsigned char>(c)));

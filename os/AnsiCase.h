@@ -1,11 +1,23 @@
 // Upper and lower casing of single bytes in the system's ANSI code page.
-// On Win32 the tables come from the system's own casing (CharUpperBuffA,
-// CharLowerBuffA); the native build uses Windows-1252, the code page the
-// program runs under in its tests, so both builds give the same results.
+// Bytes below 128 follow the C library rule (only a-z and A-Z change). Bytes
+// from 128 come, on Win32, from the system's own casing (CharUpperBuffA,
+// CharLowerBuffA); the native build uses the Windows-1252 table, the code
+// page the program runs under in its tests, so both builds give the same
+// results. A test under Wine checks that the two agree on every byte.
 #pragma once
 
 #include <cstddef>
 #include <string>
+
+// <windows.h> defines AnsiUpper and AnsiLower as macros for CharUpperA and
+// CharLowerA; they would rename these functions. Include <windows.h> before
+// this header in a Win32 source.
+#ifdef AnsiUpper
+#undef AnsiUpper
+#endif
+#ifdef AnsiLower
+#undef AnsiLower
+#endif
 
 unsigned char AnsiUpper(unsigned char c);
 unsigned char AnsiLower(unsigned char c);
@@ -13,3 +25,7 @@ void AnsiUpperInPlace(std::string& s);
 void AnsiLowerInPlace(std::string& s);
 // Case-insensitive comparison of two byte strings through AnsiUpper; <0, 0, >0.
 int AnsiCompareNoCase(const char* a, size_t na, const char* b, size_t nb);
+
+// The Windows-1252 casing table, available on every platform.
+unsigned char Cp1252Upper(unsigned char c);
+unsigned char Cp1252Lower(unsigned char c);

@@ -1,0 +1,45 @@
+#include "os/LocalTime.h"
+
+namespace {
+
+bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+int DaysInMonth(int y, int m) {
+  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return (m == 2 && IsLeap(y)) ? 29 : kDays[m - 1];
+}
+
+CLocaleDates MakeEnglish() {
+  CLocaleDates l;
+  l.short_date = "M/d/yyyy";
+  l.long_date = "dddd, MMMM d, yyyy";
+  l.time = "h:mm:ss tt";
+  l.am = "AM";
+  l.pm = "PM";
+  const char* days[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  const char* months[12] = {"January", "February", "March",     "April",   "May",      "June",
+                            "July",    "August",   "September", "October", "November", "December"};
+  for (int i = 0; i < 7; ++i) {
+    l.days[i] = days[i];
+    l.abbr_days[i] = l.days[i].substr(0, 3);
+  }
+  for (int i = 0; i < 12; ++i) {
+    l.months[i] = months[i];
+    l.abbr_months[i] = l.months[i].substr(0, 3);
+  }
+  return l;
+}
+
+}  // namespace
+
+bool LocalTimeFieldsValid(const CTempsLocal& t) {
+  if (t.year < 1601 || t.year > 30827 || t.month < 1 || t.month > 12) return false;
+  if (t.day < 1 || t.day > DaysInMonth(t.year, t.month)) return false;
+  return t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 &&
+         t.second <= 59;
+}
+
+const CLocaleDates& EnglishLocaleDates() {
+  static const CLocaleDates table = MakeEnglish();
+  return table;
+}
