@@ -1,0 +1,164 @@
+#include "expr/CCollision.h"
+
+#include <cassert>
+#include <cstdio>
+#include <limits>
+
+#include "os/AnsiCase.h"
+
+CArbrePrefixes::CArbrePrefixes() { Vider(); }
+
+void CArbrePrefixes::Vider() {
+  nodes_.assign(1, Node{0, 0, 0, 0, 0, '\0'});
+  pool_.clear();
+}
+
+uint32_t CArbrePrefixes::Enfant(uint32_t parent, char c) const {
+  for (uint32_t e = nodes_[parent].fils; e != 0; e = nodes_[e].frere)
+    if (nodes_[e].premier == c) return e;
+  return 0;
+}
+
+uint32_t CArbrePrefixes::NouveauNoeud(uint32_t debut, uint32_t longueur, uint32_t count) {
+  nodes_.push_back(Node{debut, longueur, 0, 0, count, pool_[debut]});
+  return static_cast<uint32_t>(nodes_.size() - 1);
+}
+
+void CArbrePrefixes::Ajouter(const std::string& cle) {
+  // Offsets are 32-bit: the names of one segment never come near 4 GB.
+  assert(cle.size() <= UINT32_MAX - pool_.size());
+  const size_t base = pool_.size();
+  pool_ += cle;
+  const size_t fin = pool_.size();
+  uint32_t node = 0;
+  size_t pos = base;
+  nodes_[0].count++;
+  while (pos < fin) {
+    const uint32_t e = Enfant(node, pool_[pos]);
+    if (e == 0) {
+      const uint32_t leaf = NouveauNoeud(static_cast<uint32_t>(pos), static_cast<uint32_t>(fin - pos), 1);
+      nodes_[leaf].frere = nodes_[node].fils;
+      nodes_[node].fils = leaf;
+      return;
+    }
+    const uint32_t len = nodes_[e].longueur;
+    const size_t d = nodes_[e].debut;
+    size_t m = 1;
+    while (m < len && m < fin - pos && pool_[d + m] == pool_[pos + m]) ++m;
+    if (m == len) {
+      nodes_[e].count++;
+      node = e;
+      pos += m;
+      continue;
+    }
+    // The key leaves the edge after m bytes: split it there. The new middle
+    // node takes the edge's place among its siblings.
+    const Node old = nodes_[e];
+    const uint32_t mid = NouveauNoeud(old.debut, static_cast<uint32_t>(m), old.count + 1);
+    nodes_[mid].frere = old.frere;
+    nodes_[mid].fils = e;
+    nodes_[e].frere = 0;
+    nodes_[e].debut = old.debut + static_cast<uint32_t>(m);
+    nodes_[e].longueur = len - static_cast<uint32_t>(m);
+    nodes_[e].premier = pool_[nodes_[e].debut];
+    if (nodes_[node].fils == e) {
+      nodes_[node].fils = mid;
+    } else {
+      uint32_t s = nodes_[node].fils;
+      while (nodes_[s].frere != e) s = nodes_[s].frere;
+      nodes_[s].frere = mid;
+    }
+    pos += m;
+    if (pos < fin) {
+      const uint32_t leaf = NouveauNoeud(static_cast<uint32_t>(pos), static_cast<uint32_t>(fin - pos), 1);
+      nodes_[leaf].frere = nodes_[mid].fils;
+      nodes_[mid].fils = leaf;
+    }
+    return;
+  }
+}
+
+size_t CArbrePrefixes::Compter(const std::string& p) const {
+  uint32_t node = 0;
+  size_t pos = 0;
+  while (pos < p.size()) {
+    const uint32_t e = Enfant(node, p[pos]);
+    if (e == 0) return 0;
+    const uint32_t len = nodes_[e].longueur;
+    const size_t d = nodes_[e].debut;
+    size_t m = 1;
+    while (m < len && m < p.size() - pos) {
+      if (pool_[d + m] != p[pos + m]) return 0;
+      ++m;
+    }
+    pos += m;
+    node = e;
+  }
+  return nodes_[node].count;
+}
+
+std::string PartieBase(const std::string& nom) {
+  const size_t sep = nom.rfind('\\');
+  const size_t debut = sep == std::string::npos ? 0 : sep + 1;
+  const size_t point = nom.rfind('.');
+  const size_t fin = (point != std::string::npos && point >= debut) ? point : nom.size();
+  return nom.substr(debut, fin - debut);
+}
+
+namespace {
+
+std::string Majuscules(std::string s) {
+  AnsiUpperInPlace(s);
+  return s;
+}
+
+}  // namespace
+
+void CCollision::Vider() {
+  noms_.Vider();
+  bases_.Vider();
+}
+
+void CCollision::Ajouter(const std::string& nom_futur) {
+  const std::string haut = Majuscules(nom_futur);
+  bases_.Ajouter(PartieBase(haut));
+  noms_.Ajouter(haut);
+}
+
+size_t CCollision::Compter(const std::string& prefixe) const {
+  return noms_.Compter(Majuscules(prefixe));
+}
+
+size_t CCollision::CompterBase(const std::string& prefixe) const {
+  return bases_.Compter(Majuscules(PartieBase(prefixe)));
+}
+
+std::string FormaterNombre(int64_t valeur, int taille) {
+  if (taille < 1) taille = 1;
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%0*lld", taille, static_cast<long long>(valeur));
+  return buf;
+}
+
+int TailleNombre(bool donnee, int64_t valeur, int option) {
+  return (donnee && valeur >= 1 && valeur <= 20) ? static_cast<int>(valeur) : option;
+}
+
+int64_t ValeurNumero(int64_t depart, int64_t n, int64_t pas) {
+  const int64_t kMax = std::numeric_limits<int64_t>::max();
+  const int64_t kMin = std::numeric_limits<int64_t>::min();
+  int64_t produit = 0;
+  if (__builtin_mul_overflow(n, pas, &produit)) produit = ((n < 0) != (pas < 0)) ? kMin : kMax;
+  int64_t r = 0;
+  if (__builtin_add_overflow(depart, produit, &r)) r = produit < 0 ? kMin : kMax;
+  return r;
+}
+
+std::string TexteCollision(EFormeCollision forme, size_t count, int64_t depart, int64_t pas,
+                           int taille) {
+  const int64_t n = static_cast<int64_t>(count);
+  if (forme == EFormeCollision::kNc || forme == EFormeCollision::kNcf)
+    return FormaterNombre(ValeurNumero(depart, n, pas), taille);
+  if (count == 0) return std::string();
+  return "_" + FormaterNombre(ValeurNumero(depart, n - 1, pas), taille);
+}

@@ -1,0 +1,93 @@
+// Collision numbers (`%nc`, `%ncs`, `%ncf`, `%ncfs`) and the number format
+// shared by the numbering variables.
+//
+// The count behind a collision number is the number of entries selected
+// before the current one whose future name, at that moment, begins with the
+// cleaned prefix (compared without regard to case), or, for the `f` forms,
+// whose base part begins with the prefix's base part. CCollision keeps the
+// future names already evaluated in the current segment in two prefix trees
+// (whole name, base part) over upper-cased text, so a lookup costs the
+// prefix's length and an insertion the name's length, whatever the number of
+// entries.
+//
+// Use by the evaluator, for each segment:
+//   index.Vider();
+//   for each selected entry in selection order:
+//     at `%nc`: prefix = output so far; nettoyage.Appliquer(prefix, dir of current name);
+//               count = index.Compter(prefix) (or CompterBase for the f forms)
+//     ... finish the entry's text (and its clean-up after the last segment) ...
+//     index.Ajouter(future name of the entry);
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A prefix tree with counts, over byte strings; edges carry runs of bytes
+// (a compressed trie), so it holds at most two nodes per string added.
+class CArbrePrefixes {
+ public:
+  CArbrePrefixes();
+  void Vider();
+  void Ajouter(const std::string& cle);
+  // Number of strings added that begin with `prefixe` (all of them for "").
+  size_t Compter(const std::string& prefixe) const;
+  size_t Taille() const { return nodes_[0].count; }
+
+ private:
+  // Nodes refer to their edge's bytes in one shared pool, and keep the
+  // first byte by them, so a sibling scan touches only the node array.
+  struct Node {
+    uint32_t debut;     // first byte of the edge in pool_
+    uint32_t longueur;  // edge length (0 for the root only)
+    uint32_t fils;      // first child, 0 for none
+    uint32_t frere;     // next sibling, 0 for none
+    uint32_t count;     // strings passing through or ending at this node
+    char premier;       // pool_[debut]
+  };
+  uint32_t Enfant(uint32_t parent, char c) const;
+  uint32_t NouveauNoeud(uint32_t debut, uint32_t longueur, uint32_t count);
+
+  std::vector<Node> nodes_;
+  std::string pool_;  // every key added, end to end
+};
+
+// Base part of a name: after its last `\`, before the last `.` after that.
+std::string PartieBase(const std::string& nom);
+
+class CCollision {
+ public:
+  // Forgets every name (start of a segment).
+  void Vider();
+  // Adds the future name of the entry just evaluated.
+  void Ajouter(const std::string& nom_futur);
+  // `%nc`, `%ncs`: names added that begin with `prefixe`, ignoring case.
+  size_t Compter(const std::string& prefixe) const;
+  // `%ncf`, `%ncfs`: names whose base part begins with the base part of `prefixe`.
+  size_t CompterBase(const std::string& prefixe) const;
+  size_t Taille() const { return noms_.Taille(); }
+
+ private:
+  CArbrePrefixes noms_;
+  CArbrePrefixes bases_;
+};
+
+enum class EFormeCollision { kNc, kNcs, kNcf, kNcfs };
+
+// "%0*d": the decimal value, with its sign, padded with zeros on the left to
+// `taille` characters (the sign counts).
+std::string FormaterNombre(int64_t valeur, int taille);
+
+// The size a number uses: the block's value when one was given and lies
+// within 1 to 20, else the option's.
+int TailleNombre(bool donnee, int64_t valeur, int option);
+
+// start + n × step, clamped to the 64-bit range instead of overflowing.
+int64_t ValeurNumero(int64_t depart, int64_t n, int64_t pas);
+
+// Text of a collision number for `count` earlier matches: `%nc`/`%ncf` give
+// start + count × step; `%ncs`/`%ncfs` give nothing for 0, else "_" and
+// start + (count - 1) × step.
+std::string TexteCollision(EFormeCollision forme, size_t count, int64_t depart, int64_t pas,
+                           int taille);

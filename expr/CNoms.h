@@ -1,0 +1,30 @@
+// Name functions over Windows path texts ('\' separates directories).
+// Names are byte strings in the ANSI code page; nothing here touches the disk.
+#pragma once
+
+#include <string>
+
+// Text after the last '\'.
+std::string NomSansChemin(const std::string& name);
+// Text after the last '\' and before the last '.' after it (all of it when
+// there is no such '.').
+std::string NomBase(const std::string& name);
+// Text after the last '.' that follows the last '\'; empty when none.
+std::string NomExtension(const std::string& name);
+// Text up to and including the last '\'; empty when there is none.
+std::string NomRepertoire(const std::string& name);
+// A drive letter and a colon, or a leading "\\".
+bool NomEstAbsolu(const std::string& name);
+// The name itself when absolute, else curDir, a '\' if it lacks one, and the
+// name; a name beginning with one '\' goes under the drive of curDir.
+std::string NomAbsolu(const std::string& name, const std::string& curDir);
+// Directory of the absolute name, ending with '\'.
+std::string RepAbsolu(const std::string& name, const std::string& curDir);
+// Directory part of a relative name, ending with '\'; empty for an absolute name.
+std::string RepRelatif(const std::string& name);
+// The directory with a final '\' added when it has none (empty stays empty).
+std::string AvecAntislash(const std::string& dir);
+// Parent directory name of the given level (1 = the file's own directory).
+// Never the drive ("C:" or "\\server\share"); level 0 or past the first
+// component after the drive gives empty text.
+std::string RepParent(const std::string& name, const std::string& curDir, int level);

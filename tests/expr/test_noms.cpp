@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "expr/CNoms.h"
+#include "expr/CTexteNum.h"
+
+struct NomRow {
+  const char* name;
+  const char* sansChemin;
+  const char* base;
+  const char* ext;
+  const char* rep;
+  const char* repRelatif;
+};
+
+TEST(Noms, PartsOfNames) {
+  const NomRow rows[] = {
+      {"autoexec.bat", "autoexec.bat", "autoexec", "bat", "", ""},
+      {"SPORT\\2006\\IMG001.jpg", "IMG001.jpg", "IMG001", "jpg", "SPORT\\2006\\", "SPORT\\2006\\"},
+      {"a.b.c", "a.b.c", "a.b", "c", "", ""},
+      {"noext", "noext", "noext", "", "", ""},
+      {"dir.d\\noext", "noext", "noext", "", "dir.d\\", "dir.d\\"},
+      {".hidden", ".hidden", "", "hidden", "", ""},
+      {"trail.", "trail.", "trail", "", "", ""},
+      {"", "", "", "", "", ""},
+      {"C:\\x\\y.txt", "y.txt", "y", "txt", "C:\\x\\", ""},
+      {"\\\\srv\\sh\\f.z", "f.z", "f", "z", "\\\\srv\\sh\\", ""},
+      {"dir\\", "", "", "", "dir\\", "dir\\"},
+  };
+  for (const NomRow& r : rows) {
+    EXPECT_EQ(NomSansChemin(r.name), r.sansChemin) << r.name;
+    EXPECT_EQ(NomBase(r.name), r.base) << r.name;
+    EXPECT_EQ(NomExtension(r.name), r.ext) << r.name;
+    EXPECT_EQ(NomRepertoire(r.name), r.rep) << r.name;
+    EXPECT_EQ(RepRelatif(r.name), r.repRelatif) << r.name;
+  }
+}
+
+TEST(Noms, AbsoluteNames) {
+  struct Row {
+    const char* name;
+    const char* cur;
+    const char* abs;
+    const char* dir;
+  } rows[] = {
+      {"a.jpg", "C:\\Photos", "C:\\Photos\\a.jpg", "C:\\Photos\\"},
+      {"a.jpg", "C:\\", "C:\\a.jpg", "C:\\"},
+      {"s\\a.jpg", "D:\\x\\", "D:\\x\\s\\a.jpg", "D:\\x\\s\\"},
+      {"E:\\a.jpg", "C:\\Photos", "E:\\a.jpg", "E:\\"},
+      {"e:rel.txt", "C:\\Photos", "e:rel.txt", ""},
+      {"\\\\srv\\share\\a", "C:\\", "\\\\srv\\share\\a", "\\\\srv\\share\\"},
+      {"\\root.txt", "C:\\x", "C:\\root.txt", "C:\\"},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(NomAbsolu(r.name, r.cur), r.abs) << r.name;
+    EXPECT_EQ(RepAbsolu(r.name, r.cur), r.dir) << r.name;
+  }
+  EXPECT_TRUE(NomEstAbsolu("z:"));
+  EXPECT_FALSE(NomEstAbsolu("1:\\"));
+  EXPECT_FALSE(NomEstAbsolu("\\x"));
+  EXPECT_EQ(AvecAntislash(""), "");
+  EXPECT_EQ(AvecAntislash("C:"), "C:\\");
+}
+
+TEST(Noms, ParentLevels) {
+  struct Row {
+    const char* name;
+    const char* cur;
+    int level;
+    const char* expected;
+  } rows[] = {
+      {"a.jpg", "C:\\Photos\\2006", 1, "2006"},
+      {"a.jpg", "C:\\Photos\\2006", 2, "Photos"},
+      {"a.jpg", "C:\\Photos\\2006", 3, ""},  // the drive is never returned
+      {"a.jpg", "C:\\Photos\\2006", 0, ""},
+      {"a.jpg", "C:\\Photos\\2006", 9, ""},
+      {"a.jpg", "C:\\", 1, ""},
+      {"sub\\a.jpg", "C:\\P", 1, "sub"},
+      {"sub\\a.jpg", "C:\\P", 2, "P"},
+      {"\\\\srv\\share\\d\\a", "C:\\", 1, "d"},
+      {"\\\\srv\\share\\d\\a", "C:\\", 2, ""},
+      {"a", "rel\\dir", 2, "rel"},
+      {"a", "", 1, ""},
+  };
+  for (const auto& r : rows) EXPECT_EQ(RepParent(r.name, r.cur, r.level), r.expected) << r.name << " " << r.level;
+}
+
+TEST(TexteNum, NumbersAndSizes) {
+  EXPECT_EQ(FormatNombre(1, 3), "001");
+  EXPECT_EQ(FormatNombre(-1, 3), "-01");
+  EXPECT_EQ(FormatNombre(12345, 1), "12345");
+  struct Row {
+    uint64_t size;
+    char form;
+    const char* expected;
+  } rows[] = {
+      {0, 0, "0"},           {1023, 0, "1023"},          {1024, 0, "1.00 KB"},
+      {1048576, 0, "1.00 MB"}, {1073741824, 0, "1.00 GB"}, {1536, 0, "1.50 KB"},
+      {1536, 'k', "1.50"},   {1536, 'b', "1536"},        {1536, 'm', "0.00"},
+      {5368709120ULL, 'g', "5.00"}, {18446744073709551615ULL, 'b', "18446744073709551615"},
+      {1048575, 0, "1024.00 KB"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(FormatTaille(r.size, r.form, "KB", "MB", "GB"), r.expected) << r.size;
+  EXPECT_EQ(FormatTaille(2048, 0, "Ko", "Mo", "Go"), "2.00 Ko");
+}
