@@ -75,7 +75,7 @@ class CStartupLoad {
 
   void AfterCommandLineLoad() {
     CListeFic& list = window_.List();
-    if (!cl_.names.empty()) list.FocusName(cl_.names.front());
+    if (!cl_.names.empty()) list.SelectNames(cl_.names);
     cl_.startDir.clear();
     cl_.names.clear();
   }
@@ -145,6 +145,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
   }
 
   SetFocus(window.List().Hwnd());
+  if (cl.operation != 2) window.List().RunOperation(cl.operation);
   if (cl.quit) {
     PostQuitMessage(0);
   } else {

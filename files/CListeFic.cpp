@@ -5,6 +5,10 @@
 #include <cstdio>
 
 #include "config/CConfig.h"
+#include "config/CEngineOptions.h"
+#include "expr/CCalculNoms.h"
+#include "expr/CHooksDates.h"
+#include "ops/COperation.h"
 #include "config/CMultilangue.h"
 #include "os/AnsiCase.h"
 #include "ui/CStatusbar.h"
@@ -53,6 +57,12 @@ HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
   Attach(hwnd);
   if (!hwnd) return nullptr;
+  model_.SetRedrawRow([this](int row) { RedrawItems(row, row); });
+  model_.SetRecompute([this] { RecomputeFutureNames(); });
+  model_.SetSelText([](int index) {
+    const CConfig& c = Config();
+    return FormaterNombre(ValeurNumero(c.num_sel_dep, index, c.num_sel_inc), c.num_sel_pad);
+  });
   SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP);
   const auto& cols = Columns();
   for (size_t i = 0; i < cols.size(); ++i) {
@@ -66,9 +76,9 @@ HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
 
 const std::string& CListeFic::CellText(int row, int column) const {
   static const std::string empty;
-  if (row < 0 || row >= static_cast<int>(entries_.size())) return empty;
+  if (row < 0 || row >= model_.Count()) return empty;
   if (column < 0 || column >= static_cast<int>(Columns().size())) return empty;
-  return entries_[row].ItemText(Columns()[column]);
+  return model_.Entries()[row].ItemText(Columns()[column]);
 }
 
 void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) const {
@@ -78,8 +88,9 @@ void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) const {
 }
 
 bool CListeFic::FocusName(const std::string& name) {
-  for (size_t i = 0; i < entries_.size(); ++i) {
-    const std::string& n = entries_[i].name;
+  const auto& entries = model_.Entries();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const std::string& n = entries[i].name;
     if (AnsiCompareNoCase(n.data(), n.size(), name.data(), name.size()) == 0) {
       SetFocusItem(static_cast<int>(i));
       return true;
@@ -91,9 +102,12 @@ bool CListeFic::FocusName(const std::string& name) {
 void CListeFic::RefreshStatus() {
   if (!status_) return;
   status_->SetText(CStatusbar::kText, "");
-  char text[64];
-  std::snprintf(text, sizeof text, Txt(324), 0, static_cast<int>(entries_.size()));
-  status_->SetText(CStatusbar::kSel, text);
+  status_->SetText(CStatusbar::kSel, model_.CountersText(Txt(324)));
+  status_->SetText(CStatusbar::kSelSize,
+                   model_.SizeText(Txt(326), CSizeUnits{Txt(335), Txt(336), Txt(334)}));
+  char oper[64];
+  std::snprintf(oper, sizeof oper, Txt(322), history_.Position(), history_.Count());
+  status_->SetText(CStatusbar::kOper, oper);
 }
 
 int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
@@ -137,6 +151,10 @@ int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
   loader_.baseOptions.kb = Txt(335);
   loader_.baseOptions.mb = Txt(336);
   loader_.baseOptions.gb = Txt(334);
+  loader_.baseOptions.dateText = [](FileTime ft) {
+    static const CDateFormat format;
+    return format.Formater(ft, "%c");
+  };
   loader_.progressOne = Txt(33);
   loader_.progressMany = Txt(34);
   loader_.keep = false;
@@ -181,11 +199,13 @@ void CListeFic::OnLoaded(WPARAM w) {
     }
     if (ok) {
       SetRedraw(false);
-      entries_.swap(loader_.results);
-      recursive_ = loader_.recursive;
-      SetItemCount(static_cast<int>(entries_.size()), true);
+      history_.Clear();
+      model_.SetEntries(std::move(loader_.results), loader_.recursive);
+      SetItemCount(model_.Count(), true);
+      RecomputeFutureNames();
+      if (!loader_.request.selectFilter.empty()) model_.SelectFilter(loader_.request.selectFilter, false, true);
       if (!loader_.request.focusName.empty()) FocusName(loader_.request.focusName);
-      if (FocusedItem() < 0 && !entries_.empty()) SetFocusItem(0);
+      if (FocusedItem() < 0 && model_.Count() > 0) SetFocusItem(0);
       const int focus = FocusedItem();
       if (focus >= 0) EnsureVisible(focus);
       SetRedraw(true);
@@ -200,4 +220,81 @@ void CListeFic::OnLoaded(WPARAM w) {
   loader_.results.clear();
   loader_.results.shrink_to_fit();
   RefreshStatus();
+}
+
+void CListeFic::ShowProgress(int textId, int done) {
+  if (!status_) return;
+  char text[128];
+  std::snprintf(text, sizeof text, Txt(textId), done);
+  status_->SetText(CStatusbar::kText, text);
+  if (owner_) UpdateWindow(owner_);
+}
+
+void CListeFic::RecomputeFutureNames() {
+  const std::string expression = Config().exp.Get();
+  if (model_.Count() == 0 || model_.Selection().empty()) return;
+  const ExprOptions options = EngineOptions();
+  const CNettoyage cleanup(CleanupOptions());
+  CHooksDates hooks;
+  CCalculNoms run(options, &hooks);
+  char cwd[MAX_PATH + 1];
+  const DWORD n = GetCurrentDirectoryA(sizeof cwd, cwd);
+  if (n > 0 && n < sizeof cwd) run.repCourant.assign(cwd, n);
+  run.nettoyage = [&cleanup](const CFichier& e, std::string& name) {
+    const size_t slash = e.name.rfind('\\');
+    cleanup.Appliquer(name, slash == std::string::npos ? std::string() : e.name.substr(0, slash + 1));
+  };
+  bool shown = false;
+  run.progression = [this, &shown](size_t done, size_t) {
+    shown = true;
+    ShowProgress(31, static_cast<int>(done));
+  };
+  std::vector<CFichier*> selection;
+  for (int i : model_.Selection()) selection.push_back(&model_.Entry(i));
+  run.Calculer(expression, selection);
+  for (int i : model_.Selection()) RedrawItems(i, i);
+  if (shown) RefreshStatus();
+}
+
+void CListeFic::SelectNames(const std::vector<std::string>& names) {
+  int lowest = -1, highest = -1;
+  const auto& entries = model_.Entries();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const std::string& n = entries[i].name;
+    for (const std::string& want : names) {
+      if (AnsiCompareNoCase(n.data(), n.size(), want.data(), want.size()) != 0) continue;
+      if (model_.Select(static_cast<int>(i)) == 0) {
+        if (lowest < 0) lowest = static_cast<int>(i);
+        highest = static_cast<int>(i);
+      }
+      break;
+    }
+  }
+  if (lowest < 0) return;
+  EnsureVisible(highest);
+  EnsureVisible(lowest);
+  SetFocusItem(lowest);
+  RecomputeFutureNames();
+  RefreshStatus();
+}
+
+int CListeFic::RunOperation(int kind) {
+  if (kind != 0 && kind != 1) return -1;
+  if (model_.Selection().empty() || Config().exp.Get().empty()) return 0;
+  ShowProgress(kind == 0 ? 305 : 301, 0);
+  COpCallbacks callbacks;
+  callbacks.redraw = [this](int i) { RedrawItems(i, i); };
+  callbacks.progress = [this, kind](int done) { ShowProgress(kind == 0 ? 306 : 302, done); };
+  COpStats stats;
+  Langue().SetOperationRunning(true);
+  ::RunOperation(model_.MutableEntries(), model_.Selection(), history_, kind, callbacks, stats);
+  Langue().SetOperationRunning(false);
+  if (stats.failures == 0) RecomputeFutureNames();
+  RefreshStatus();
+  if (stats.failures > 0) {
+    char text[512];
+    std::snprintf(text, sizeof text, Txt(258), stats.failures, stats.failures > 1 ? "s" : "");
+    MessageBoxA(owner_, text, "Velto", MB_OK | MB_ICONEXCLAMATION);
+  }
+  return 0;
 }

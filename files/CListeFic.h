@@ -10,6 +10,8 @@
 
 #include "files/CChargeRep.h"
 #include "files/CFichier.h"
+#include "files/CListeModel.h"
+#include "ops/CHistorique.h"
 #include "files/CNavHistory.h"
 #include "ui/CKListView.h"
 
@@ -40,19 +42,30 @@ class CListeFic : public CKListView {
   const std::string& CellText(int row, int column) const;
   void OnGetDispInfo(NMLVDISPINFOA* info) const;
 
-  const std::vector<CFichier>& Entries() const { return entries_; }
-  std::vector<CFichier>& Entries() { return entries_; }
-  bool Recursive() const { return recursive_; }
+  const std::vector<CFichier>& Entries() const { return model_.Entries(); }
+  CListeModel& Model() { return model_; }
+  bool Recursive() const { return model_.Recursive(); }
+  CHistorique& Operations() { return history_; }
+
+  // Computes the future names of the selection from setting `exp`.
+  void RecomputeFutureNames();
+  // Selects the entries whose names equal one of names (case-insensitively);
+  // focuses the lowest and shows the highest and the lowest.
+  void SelectNames(const std::vector<std::string>& names);
+  // Renames (0) or copies (1) the selection to its future names; one box
+  // counts the failures. Returns 0, or -1 for another kind.
+  int RunOperation(int kind);
   CNavHistory& History() { return nav_; }
   // Focuses the entry named name (exact, case-insensitive); false when absent.
   bool FocusName(const std::string& name);
 
  private:
   void RefreshStatus();
+  void ShowProgress(int textId, int done);
   HWND owner_ = nullptr;
   CStatusbar* status_ = nullptr;
-  std::vector<CFichier> entries_;
-  bool recursive_ = false;
+  CListeModel model_;
+  CHistorique history_;
   CLoadRequest pending_;
   CChargeRep loader_;
   bool loaderBusy_ = false;  // a load was started and its completion not yet handled

@@ -47,6 +47,8 @@ class CListeModel {
   // For the owner's own fields (future names, history, errors, items); the
   // selection order and "Sel" item belong to the model.
   CFichier& Entry(int i) { return entries_[static_cast<size_t>(i)]; }
+  // For the operations, which rename entries in place (never add or remove).
+  std::vector<CFichier>& MutableEntries() { return entries_; }
   int Count() const { return static_cast<int>(entries_.size()); }
   bool Recursive() const { return recursive_; }
   const std::vector<int>& Selection() const { return selection_; }

@@ -8,8 +8,8 @@ dir=$2
 bin=$(dirname "$exe")
 wdir=$(winepath -w "$dir")
 cfg=$(winepath -w "$dir/../velto-demo.ini")
-echo "== velto.exe /I velto-demo.ini /D \"$wdir\" /S \"*\" /E \"%b_%n.%e\" /R /Q"
-wine "$exe" /I "$cfg" /D "$wdir" /S "*" /E "%b_%n.%e" /R /Q
+echo "== velto.exe /I velto-demo.ini /D \"$wdir\" /S \"*\" /E \"%b_%dmd_%n.%e\" /R /Q"
+wine "$exe" /I "$cfg" /D "$wdir" /S "*" /E "%b_%dmd_%n.%e" /R /Q
 echo "== Listing through Velto's loader"
 wine "$bin/velto_list.exe" "$wdir" /T
 rm -f "$dir/../velto-demo.ini"

@@ -1,0 +1,41 @@
+#include "config/CEngineOptions.h"
+
+#include "config/CConfig.h"
+#include "config/CMultilangue.h"
+
+ExprOptions EngineOptions() {
+  const CConfig& c = Config();
+  ExprOptions o;
+  o.id3v1audNvl = c.id3v1aud_nvl;
+  o.videFmtKo = c.vide_fmt_ko;
+  o.carSepTab = c.car_sep_tab.Get();
+  o.carSepMot = c.car_sep_mot.Get();
+  o.forceCasActif = c.force_cas_actif;
+  for (int i = 0; i < c.cas_mot.Count(); ++i) o.motsCas.push_back(c.cas_mot.At(i));
+  o.fmtD = c.fmt_d.Get();
+  o.fmtT = c.fmt_t.Get();
+  o.fmtDt = c.fmt_dt.Get();
+  o.ajo = c.ajo;
+  o.numSelPad = c.num_sel_pad;
+  o.numSelDep = c.num_sel_dep;
+  o.numSelInc = c.num_sel_inc;
+  o.numDsNomPad = c.num_ds_nom_pad;
+  o.numDsNomAjo = c.num_ds_nom_ajo;
+  o.numPistePad = c.num_piste_pad;
+  o.uniteKo = Txt(335);
+  o.uniteMo = Txt(336);
+  o.uniteGo = Txt(334);
+  return o;
+}
+
+CNettoyageOptions CleanupOptions() {
+  const CConfig& c = Config();
+  CNettoyageOptions o;
+  o.suppr_uni_car = c.suppr_uni_car.Get();
+  o.suppr_car_repet = c.suppr_car_repet.Get();
+  o.remp_car_de = c.remp_car_de.Get();
+  o.remp_car_a = c.remp_car_a.Get();
+  o.remp_car_inv = c.remp_car_inv.Get();
+  o.long_max_nom = c.long_max_nom;
+  return o;
+}
