@@ -80,6 +80,9 @@ run_tests() {
   build
   wine_headless
   wineserver -p 2>/dev/null || true
+  # Every run starts from empty scratch directories.
+  rm -rf "$WIN/testdata" "$NAT/testdata"
+  mkdir -p "$WIN/testdata" "$NAT/testdata"
   local rc=0
   echo "== Native tests"
   (cd "$NAT" && ctest --output-on-failure -j"$JOBS") || rc=1

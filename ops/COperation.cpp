@@ -150,29 +150,42 @@ int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selecti
   return 0;
 }
 
-int Undo(std::vector<CFichier>& entries, CHistorique& history, const COpCallbacks& cb, COpStats& stats) {
-  stats = COpStats();
-  if (history.Position() < 1) return -1;
-  const int step = history.Position();
-  const int kind = history.Kind(step);
+namespace {
+
+// Replays step `step` over the entries holding its records: backwards (undo)
+// the records in effect, forwards (redo) the others.
+void Replay(std::vector<CFichier>& entries, int step, int kind, bool undo, const COpCallbacks& cb,
+            COpStats& stats) {
   CProgress progress(cb);
   int done = 0;
-  for (size_t i : ReplayOrder(entries, step, true)) {
+  for (size_t i : ReplayOrder(entries, step, undo)) {
     CFichier& e = entries[i];
-    auto rec = e.history.find(step);
-    if (!rec->second.applied) continue;
+    CHistRecord& rec = e.history.find(step)->second;
+    if (rec.applied != undo) continue;
+    const std::string& target = undo ? rec.before : rec.after;
     int r = 0;
     if (kind == 0) {
-      r = e.name == rec->second.before ? 0 : RenameEntry(e, rec->second.before, cb);
-    } else if (kind == 1) {
-      r = DeleteTree(rec->second.after) == 0 ? 0 : Fail(e, GetLastError());
+      r = e.name == target ? 0 : RenameEntry(e, target, cb);
+    } else if (kind == 1 && undo) {
+      r = DeleteTree(rec.after) == 0 ? 0 : Fail(e, GetLastError());
       if (r == 0) e.lastError = 0;
+    } else if (kind == 1) {
+      r = CopyEntry(e, rec.after);
     }
-    if (r == 0) rec->second.applied = false;
+    if (r == 0) rec.applied = !undo;
     if (kind == 0 || r != 0) Redraw(cb, i);
     if (e.lastError != 0) ++stats.failures;
     progress.Done(++done);
   }
+}
+
+}  // namespace
+
+int Undo(std::vector<CFichier>& entries, CHistorique& history, const COpCallbacks& cb, COpStats& stats) {
+  stats = COpStats();
+  if (history.Position() < 1) return -1;
+  const int step = history.Position();
+  Replay(entries, step, history.Kind(step), true, cb, stats);
   history.SetPosition(step - 1);
   return 0;
 }
@@ -183,22 +196,6 @@ int Redo(std::vector<CFichier>& entries, CHistorique& history, const COpCallback
   if (history.Position() < 0 || history.Position() >= history.Count()) return -1;
   history.SetPosition(history.Position() + 1);
   const int step = history.Position();
-  const int kind = history.Kind(step);
-  CProgress progress(cb);
-  int done = 0;
-  for (size_t i : ReplayOrder(entries, step, false)) {
-    CFichier& e = entries[i];
-    auto rec = e.history.find(step);
-    if (rec->second.applied) continue;
-    int r = 0;
-    if (kind == 0)
-      r = e.name == rec->second.after ? 0 : RenameEntry(e, rec->second.after, cb);
-    else if (kind == 1)
-      r = CopyEntry(e, rec->second.after);
-    if (r == 0) rec->second.applied = true;
-    if (kind == 0 || r != 0) Redraw(cb, i);
-    if (e.lastError != 0) ++stats.failures;
-    progress.Done(++done);
-  }
+  Replay(entries, step, history.Kind(step), false, cb, stats);
   return 0;
 }

@@ -19,6 +19,7 @@ class EndToEnd : public ::testing::Test {
     ASSERT_TRUE(FileExists(VeltoExe())) << VeltoExe() << " is not built";
     dir_ = NewIniPath("e2e_dir");
     dir_.resize(dir_.size() - 4);
+    dir_ += "_" + std::to_string(GetTickCount());  // never a directory left by an earlier run
     CreateDirectoryA(dir_.c_str(), nullptr);
     WriteBytes(dir_ + "\\a.txt", "a");
     WriteBytes(dir_ + "\\b.txt", "b");
