@@ -80,6 +80,9 @@ run_tests() {
   build
   wine_headless
   wineserver -p 2>/dev/null || true
+  # Start Wine's background services now, outside ctest: a service started by
+  # a test program would inherit its output pipe and keep ctest waiting.
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
   # Every run starts from empty scratch directories.
   rm -rf "$WIN/testdata" "$NAT/testdata"
   mkdir -p "$WIN/testdata" "$NAT/testdata"
