@@ -3,6 +3,29 @@
 
 #include "os/LocalTime.h"
 
+namespace {
+
+// The time zone, asked once: the conversions run for every date of every
+// file loaded, and asking the system each time costs more than converting.
+struct CZone {
+  TIME_ZONE_INFORMATION tz = {};
+  DWORD mode = TIME_ZONE_ID_INVALID;
+  CZone() { mode = GetTimeZoneInformation(&tz); }
+};
+
+const CZone& Zone() {
+  static const CZone zone;
+  return zone;
+}
+
+// The zone to pass to the conversions; null lets the system use its own.
+TIME_ZONE_INFORMATION* ZoneInfo() {
+  const CZone& z = Zone();
+  return z.mode == TIME_ZONE_ID_INVALID ? nullptr : const_cast<TIME_ZONE_INFORMATION*>(&z.tz);
+}
+
+}  // namespace
+
 int FileTimeToLocalTime(uint64_t ft, CTempsLocal* out) {
   if (ft == 0 || ft > kFileTimeMax) return -1;
   FILETIME f;
@@ -12,7 +35,7 @@ int FileTimeToLocalTime(uint64_t ft, CTempsLocal* out) {
   if (!FileTimeToSystemTime(&f, &utc)) return -2;
   // The rule in force at that date, not today's (FileTimeToLocalFileTime
   // would apply today's offset to every date).
-  if (!SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) return -2;
+  if (!SystemTimeToTzSpecificLocalTime(ZoneInfo(), &utc, &local)) return -2;
   CTempsLocal t;
   t.year = local.wYear;
   t.month = local.wMonth;
@@ -23,8 +46,8 @@ int FileTimeToLocalTime(uint64_t ft, CTempsLocal* out) {
   if (!LocalTimeFieldsValid(t)) return -2;
   // Daylight time is in force when local time lies further from UTC than
   // the standard bias.
-  TIME_ZONE_INFORMATION tz;
-  const DWORD mode = GetTimeZoneInformation(&tz);
+  const TIME_ZONE_INFORMATION& tz = Zone().tz;
+  const DWORD mode = Zone().mode;
   if (mode == TIME_ZONE_ID_STANDARD || mode == TIME_ZONE_ID_DAYLIGHT) {
     FILETIME lf;
     if (SystemTimeToFileTime(&local, &lf)) {
@@ -47,7 +70,7 @@ int LocalTimeToFileTime(const CTempsLocal& t, uint64_t* out) {
   local.wMinute = static_cast<WORD>(t.minute);
   local.wSecond = static_cast<WORD>(t.second);
   SYSTEMTIME utc;
-  if (!TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc)) return -2;
+  if (!TzSpecificLocalTimeToSystemTime(ZoneInfo(), &local, &utc)) return -2;
   FILETIME f;
   if (!SystemTimeToFileTime(&utc, &f)) return -2;
   *out = (static_cast<uint64_t>(f.dwHighDateTime) << 32) | f.dwLowDateTime;
