@@ -33,7 +33,7 @@ class CMatcher {
   // Class at p (just after '['); moves p past the class and n past the
   // character it consumed. Returns whether the class passed.
   bool MatchClass(size_t* p, size_t* n);
-  // Start of the spec after the one p lies in, or npos when there is none;
+  // Start of the file spec after the one p lies in, or npos when there is none;
   // escaped characters (a ';' among them) do not end a spec.
   size_t NextSpec(size_t p, bool escaped) const;
 
@@ -77,7 +77,7 @@ bool CMatcher::MatchClass(size_t* pp, size_t* pn) {
       continue;
     }
     const char x = f_[p];
-    // x-y is a range unless the '-' comes right before ']' (or the spec ends
+    // x-y is a range unless the '-' comes right before ']' (or the file spec ends
     // there); a '-' right after '[' or '!' or before ']' is a literal
     // character, which this parse also gives since it starts no range.
     if (f_[p + 1] == '-' && f_[p + 2] != ']' && !EndOfSpec(f_[p + 2])) {
@@ -176,7 +176,7 @@ bool CMatcher::Match(size_t p, size_t n, bool nested) {
       }
       failed = true;
     }
-    // The spec failed: a nested try simply fails, a top-level match goes on
+    // The file spec failed: a nested try simply fails, a top-level match goes on
     // with the next spec and the whole name.
     if (nested) return false;
     const size_t next = NextSpec(p, escaped);

@@ -50,7 +50,7 @@ const Case kCases[] = {
     {"a*b*c", "aXbYc", true},
     {"a*b*c", "abcb", false},
     {"*a*", "bab", true},
-    {"a*;b", "b", true},       // a star before ';' ends the spec as a match
+    {"a*;b", "b", true},       // a star before ';' ends the file spec as a match
     {"a**", "a", false},       // the second star needs a non-empty remainder
     {"a**", "ab", true},
     // "*." and "*.*".
