@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "expr/CCollision.h"
 #include "expr/CEvaluateur.h"
 
 void CCalculNoms::Calculer(const std::string& expr, const std::vector<CFichier*>& selection) {
@@ -17,18 +18,29 @@ void CCalculNoms::Calculer(const std::string& expr, const std::vector<CFichier*>
   using Clock = std::chrono::steady_clock;
   auto lastReport = Clock::now();
   std::string out, input;
+  // The collision numbers count the entries before the current one by their
+  // future names at that moment: each segment indexes the names as the
+  // entries pass, finished ones included. Skipped when no collision number
+  // can occur in the expression.
+  const bool indexed = expr.find("%nc") != std::string::npos;
+  CCollision index;
   bool remaining = true;
   for (size_t segment = 0; remaining; ++segment) {
     remaining = false;
+    index.Vider();
     for (size_t k = 0; k < selection.size(); ++k) {
-      if (done[k]) continue;
       CFichier& e = *selection[k];
+      if (done[k]) {
+        if (indexed) index.Ajouter(e.futureName);
+        continue;
+      }
       input = segment == 0 ? e.name : e.futureName;
       CEntreeEval in;
       in.entry = &e;
       in.input = &input;
       in.selIndex = static_cast<int>(k);
       in.selection = &selection;
+      in.collisions = indexed ? &index : nullptr;
       next[k] = ev.EvalSegment(in, expr, next[k], out);
       e.futureName.swap(out);
       if (next[k] >= expr.size()) {
@@ -37,6 +49,7 @@ void CCalculNoms::Calculer(const std::string& expr, const std::vector<CFichier*>
       } else {
         remaining = true;
       }
+      if (indexed) index.Ajouter(e.futureName);
       if (progression && Clock::now() - lastReport >= std::chrono::milliseconds(500)) {
         lastReport = Clock::now();
         progression(k + 1, segment);

@@ -68,7 +68,8 @@ CEvaluateur::CEvaluateur(const ExprOptions& options, CExprHooks* hooks, std::str
     : opt_(options), hooks_(hooks ? hooks : &noHooks_), repCourant_(std::move(repCourant)), casse_(options) {}
 
 CVarContexte CEvaluateur::Contexte(const Var& v) const {
-  return CVarContexte{v.Entry(), v.Input(), v.in.selIndex, v.in.selection, v.prefix, opt_, nettoyage_};
+  return CVarContexte{v.Entry(), v.Input(), v.in.selIndex, v.in.selection, v.prefix, opt_, nettoyage_,
+                     v.in.collisions};
 }
 
 FileTime CEvaluateur::RunStart() {

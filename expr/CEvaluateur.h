@@ -26,6 +26,7 @@ struct CEntreeEval {
   const std::string* input = nullptr;  // the segment's input name
   int selIndex = 0;
   const std::vector<CFichier*>* selection = nullptr;
+  const CCollision* collisions = nullptr;  // for the collision numbers
 };
 
 class CEvaluateur {

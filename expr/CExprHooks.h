@@ -14,6 +14,7 @@
 #include "files/CFichier.h"
 
 struct ExprOptions;
+class CCollision;
 
 // The integer positions of a parameter block ({p,s,i}, {p,v,n}, {p}, {n}).
 struct CBlocEntiers {
@@ -37,6 +38,8 @@ struct CVarContexte {
   const std::string& prefix;  // text the segment produced before the variable
   const ExprOptions& options;
   const FnNettoyage* nettoyage;  // may be null
+  // Future names of the entries before this one in the segment; may be null.
+  const CCollision* collisions;
 };
 
 class CExprHooks {

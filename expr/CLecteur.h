@@ -31,8 +31,9 @@ class CLecteur {
   // the string. given is false (and the position stays on the character
   // found) when the position does not begin with a double quote.
   bool ReadQuoted(std::string& out, bool& given);
-  // Duration: [sign] digits with h, m, s units in that order, a final run of
-  // digits counting as seconds. given is false when no digit nor sign was
+  // Duration, by the same rules as the `ajo` option (LireDuree): [sign]
+  // digits with h, m, s units in that order, a final run of digits counting
+  // as seconds. given is false (seconds untouched) when no digit nor sign was
   // written. Stops on a unit out of order or repeated, or any other letter.
   void ReadDuration(long long& seconds, bool& given);
 

@@ -3,11 +3,14 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <unordered_map>
 
 #include "config/CConfig.h"
 #include "config/CEngineOptions.h"
 #include "expr/CCalculNoms.h"
-#include "expr/CHooksDates.h"
+#include "expr/CColonnes.h"
+#include "expr/CCollision.h"
+#include "expr/CHooksProgramme.h"
 #include "ops/COperation.h"
 #include "config/CMultilangue.h"
 #include "os/AnsiCase.h"
@@ -37,6 +40,20 @@ void ShowAccessError(HWND owner, const std::string& dir) {
   char text[1024];
   std::snprintf(text, sizeof text, Txt(26), dir.c_str());
   MessageBoxA(owner, text, "Velto", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Names are matched as the file system matches them: without regard to case.
+std::string NameKey(const std::string& name) {
+  std::string key = name;
+  AnsiUpperInPlace(key);
+  return key;
+}
+
+void SetRowState(HWND list, int row, UINT state, UINT mask) {
+  LVITEMA item = {};
+  item.stateMask = mask;
+  item.state = state;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 }  // namespace
@@ -108,6 +125,7 @@ void CListeFic::RefreshStatus() {
   char oper[64];
   std::snprintf(oper, sizeof oper, Txt(322), history_.Position(), history_.Count());
   status_->SetText(CStatusbar::kOper, oper);
+  ShowFocusedState();
 }
 
 int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
@@ -147,22 +165,17 @@ int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
   // In reload mode the search paths are relative to the current directory,
   // but the entries' full paths still need the absolute directory.
   loader_.baseDir = WithBackslash(loader_.reload ? CurrentDirectory() : dir);
-  loader_.baseOptions.sizeInBytes = cfg.fic_octet_lf;
-  loader_.baseOptions.kb = Txt(335);
-  loader_.baseOptions.mb = Txt(336);
-  loader_.baseOptions.gb = Txt(334);
-  loader_.baseOptions.dateText = [](FileTime ft) {
-    static const CDateFormat format;
-    return format.Formater(ft, "%c");
-  };
+  loader_.baseOptions = BaseOptions();
   loader_.progressOne = Txt(33);
   loader_.progressMany = Txt(34);
   loader_.keep = false;
   loader_.ClearStop();
   loaderBusy_ = true;
+  SuspendMonitor();  // the load's own activity is no change
   if (loader_.request.threaded) {
     if (loader_.Start() != 0) {
       loaderBusy_ = false;
+      ResumeMonitor();
       return -1;
     }
     return 0;
@@ -198,12 +211,37 @@ void CListeFic::OnLoaded(WPARAM w) {
       }
     }
     if (ok) {
+      EndLabelEdit();
+      // A reload keeps the view: the focused and highlighted entries, by name.
+      std::string focusedName;
+      std::vector<std::string> highlighted;
+      if (loader_.reload) {
+        CarryOver(loader_.results);
+        const int focused = FocusedItem();
+        if (focused >= 0 && focused < model_.Count()) focusedName = model_.Entries()[focused].name;
+        for (int row : HighlightedRows())
+          if (row < model_.Count()) highlighted.push_back(model_.Entries()[row].name);
+      } else {
+        history_.Clear();
+      }
       SetRedraw(false);
-      history_.Clear();
+      SetRowState(Hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
       model_.SetEntries(std::move(loader_.results), loader_.recursive);
       SetItemCount(model_.Count(), true);
       RecomputeFutureNames();
-      if (!loader_.request.selectFilter.empty()) model_.SelectFilter(loader_.request.selectFilter, false, true);
+      if (!loader_.request.selectFilter.empty()) SelectWithFilter(loader_.request.selectFilter, false, true);
+      if (loader_.reload) {
+        std::unordered_map<std::string, int> rows;
+        for (int i = 0; i < model_.Count(); ++i) rows.emplace(NameKey(model_.Entries()[i].name), i);
+        std::vector<int> again;
+        for (const std::string& name : highlighted) {
+          auto it = rows.find(NameKey(name));
+          if (it != rows.end()) again.push_back(it->second);
+        }
+        SetHighlight(again);
+        auto it = rows.find(NameKey(focusedName));
+        if (!focusedName.empty() && it != rows.end()) SetFocusItem(it->second);
+      }
       if (!loader_.request.focusName.empty()) FocusName(loader_.request.focusName);
       if (FocusedItem() < 0 && model_.Count() > 0) SetFocusItem(0);
       const int focus = FocusedItem();
@@ -220,6 +258,8 @@ void CListeFic::OnLoaded(WPARAM w) {
   loader_.results.clear();
   loader_.results.shrink_to_fit();
   RefreshStatus();
+  if (!loader_.reload) RestartMonitor();
+  ResumeMonitor();
 }
 
 void CListeFic::ShowProgress(int textId, int done) {
@@ -235,7 +275,7 @@ void CListeFic::RecomputeFutureNames() {
   if (model_.Count() == 0 || model_.Selection().empty()) return;
   const ExprOptions options = EngineOptions();
   const CNettoyage cleanup(CleanupOptions());
-  CHooksDates hooks;
+  CHooksProgramme hooks;
   CCalculNoms run(options, &hooks);
   char cwd[MAX_PATH + 1];
   const DWORD n = GetCurrentDirectoryA(sizeof cwd, cwd);
@@ -281,20 +321,324 @@ void CListeFic::SelectNames(const std::vector<std::string>& names) {
 int CListeFic::RunOperation(int kind) {
   if (kind != 0 && kind != 1) return -1;
   if (model_.Selection().empty() || Config().exp.Get().empty()) return 0;
+  EndLabelEdit();
   ShowProgress(kind == 0 ? 305 : 301, 0);
-  COpCallbacks callbacks;
-  callbacks.redraw = [this](int i) { RedrawItems(i, i); };
-  callbacks.progress = [this, kind](int done) { ShowProgress(kind == 0 ? 306 : 302, done); };
   COpStats stats;
+  HoldMonitor(kind);
   Langue().SetOperationRunning(true);
-  ::RunOperation(model_.MutableEntries(), model_.Selection(), history_, kind, callbacks, stats);
+  ::RunOperation(model_.MutableEntries(), model_.Selection(), history_, kind,
+                 Callbacks(kind == 0 ? 306 : 302), stats);
   Langue().SetOperationRunning(false);
-  if (stats.failures == 0) RecomputeFutureNames();
-  RefreshStatus();
-  if (stats.failures > 0) {
-    char text[512];
-    std::snprintf(text, sizeof text, Txt(258), stats.failures, stats.failures > 1 ? "s" : "");
-    MessageBoxA(owner_, text, "Velto", MB_OK | MB_ICONEXCLAMATION);
-  }
+  ReleaseMonitor(kind);
+  Finish(stats.failures, stats.failures == 0);
   return 0;
+}
+
+void CListeFic::Finish(int failures, bool recompute) {
+  if (recompute) RecomputeFutureNames();
+  RefreshStatus();
+  if (failures <= 0) return;
+  char text[512];
+  std::snprintf(text, sizeof text, Txt(258), failures, failures > 1 ? "s" : "");
+  MessageBoxA(owner_, text, "Velto", MB_OK | MB_ICONEXCLAMATION);
+}
+
+CBaseOptions CListeFic::BaseOptions() const {
+  CBaseOptions options;
+  options.sizeInBytes = Config().fic_octet_lf;
+  options.kb = Txt(335);
+  options.mb = Txt(336);
+  options.gb = Txt(334);
+  options.dateText = [](FileTime ft) {
+    static const CDateFormat format;
+    return format.Formater(ft, "%c");
+  };
+  return options;
+}
+
+void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
+  WIN32_FIND_DATAA fd;
+  const HANDLE find = FindFirstFileA(entry.name.c_str(), &fd);
+  if (find == INVALID_HANDLE_VALUE) return;  // no longer found: the old data stays
+  FindClose(find);
+  const size_t slash = entry.name.rfind('\\');
+  const std::string rel = slash == std::string::npos ? std::string() : entry.name.substr(0, slash + 1);
+  if (extensionChanged) {
+    // Every item may depend on the type: start again from the listing alone,
+    // keeping the selection number.
+    const std::string sel = entry.items.Text(kItemSel);
+    entry.items.Clear();
+    if (entry.selOrder >= 0) entry.items.text.Set(kItemSel, sel);
+  }
+  FillBaseItems(entry, WithBackslash(CurrentDirectory()), rel, fd, BaseOptions(), types_);
+}
+
+COpCallbacks CListeFic::Callbacks(int progressTextId) {
+  COpCallbacks callbacks;
+  callbacks.refresh = [this](CFichier& e, bool extensionChanged) { RefreshEntry(e, extensionChanged); };
+  callbacks.redraw = [this](int i) { RedrawItems(i, i); };
+  callbacks.progress = [this, progressTextId](int done) { ShowProgress(progressTextId, done); };
+  return callbacks;
+}
+
+int CListeFic::Replay(bool undo) {
+  if (undo ? !history_.CanUndo() : !history_.CanRedo()) return -1;
+  const int step = undo ? history_.Position() : history_.Position() + 1;
+  const int kind = history_.Kind(step);
+  EndLabelEdit();
+  ShowProgress(undo ? 299 : 303, 0);
+  COpStats stats;
+  HoldMonitor(kind);
+  Langue().SetOperationRunning(true);
+  const COpCallbacks callbacks = Callbacks(undo ? 300 : 304);
+  const int r = undo ? ::Undo(model_.MutableEntries(), history_, callbacks, stats)
+                     : ::Redo(model_.MutableEntries(), history_, callbacks, stats);
+  Langue().SetOperationRunning(false);
+  ReleaseMonitor(kind);
+  Finish(stats.failures, stats.failures == 0);
+  return r;
+}
+
+int CListeFic::Undo() { return Replay(true); }
+int CListeFic::Redo() { return Replay(false); }
+
+int CListeFic::RenameInPlace(int row, const std::string& name) {
+  if (row < 0 || row >= model_.Count()) return -1;
+  if (name.empty()) return -2;
+  CFichier& entry = model_.Entry(row);
+  if (entry.isParent) return -3;
+  const int step = history_.Begin(0, model_.MutableEntries());
+  HoldMonitor(0);
+  Langue().SetOperationRunning(true);
+  const int r = OperateEntry(entry, step, 0, name, Callbacks(306));
+  Langue().SetOperationRunning(false);
+  RedrawItems(row, row);
+  ReleaseMonitor(0);
+  Finish(r == 1 ? 1 : 0, true);
+  return r == 1 ? -4 : 0;
+}
+
+void CListeFic::Recompute(const std::string& expression) {
+  const std::string trimmed = Trim(expression);
+  if (trimmed != Config().exp.Get()) Config().exp.Set(trimmed);
+  RecomputeFutureNames();
+}
+
+void CListeFic::CarryOver(std::vector<CFichier>& fresh) const {
+  std::unordered_map<std::string, size_t> byName;
+  for (size_t i = 0; i < fresh.size(); ++i) byName.emplace(NameKey(fresh[i].name), i);
+  for (const CFichier& old : model_.Entries()) {
+    if (old.selOrder < 0 && old.history.empty()) continue;
+    auto it = byName.find(NameKey(old.name));
+    if (it == byName.end()) continue;  // vanished: its selection and records go with it
+    CFichier& e = fresh[it->second];
+    e.selOrder = old.selOrder;  // the model renumbers in this order
+    e.history = old.history;
+  }
+}
+
+void CListeFic::EndLabelEdit() {
+  if (Hwnd() && SendMessageA(Hwnd(), LVM_GETEDITCONTROL, 0, 0)) SendMessageA(Hwnd(), LVM_CANCELEDITLABEL, 0, 0);
+}
+
+void CListeFic::ToggleRecursive() {
+  StopLoading(false);
+  Config().recurse.Set(!Config().recurse.Get());
+  RestartMonitor();
+  const int focused = FocusedItem();
+  if (focused >= 0 && focused < model_.Count()) pending_.focusName = model_.Entries()[focused].name;
+  pending_.threaded = true;
+  LoadDirectory("", true);
+}
+
+void CListeFic::LoadFocusedDirectory() {
+  const int focused = FocusedItem();
+  if (focused < 0 || focused >= model_.Count()) return;
+  const std::string& name = model_.Entries()[focused].name;
+  const size_t slash = name.rfind('\\');
+  if (slash == std::string::npos) return;
+  pending_.focusName = name.substr(slash + 1);
+  pending_.threaded = true;
+  pending_.addToHistory = true;
+  LoadDirectory(slash == 0 ? name.substr(0, 1) : name.substr(0, slash), true);
+}
+
+std::vector<int> CListeFic::HighlightedRows() const {
+  std::vector<int> rows;
+  if (!Hwnd()) return rows;
+  int row = -1;
+  for (;;) {
+    row = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+    if (row < 0 || (!rows.empty() && row <= rows.back())) break;
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+void CListeFic::SetHighlight(const std::vector<int>& rows) {
+  SetRowState(Hwnd(), -1, 0, LVIS_SELECTED);
+  for (int row : rows) SetRowState(Hwnd(), row, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void CListeFic::FocusRow(int row, bool only) {
+  if (row < 0 || row >= model_.Count()) return;
+  if (only) {
+    SetRowState(Hwnd(), -1, 0, LVIS_SELECTED);
+    SetRowState(Hwnd(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SendMessageA(Hwnd(), LVM_SETSELECTIONMARK, 0, row);
+  } else {
+    SetFocusItem(row);
+  }
+  EnsureVisible(row);
+}
+
+void CListeFic::ShowFocusedState() {
+  if (!status_) return;
+  const int focused = FocusedItem();
+  if (focused < 0 || focused >= model_.Count()) {
+    status_->SetText(CStatusbar::kText, "");
+    return;
+  }
+  const CFichier& e = model_.Entries()[focused];
+  if (e.lastError == 0) {
+    status_->SetText(CStatusbar::kText, e.name);
+    return;
+  }
+  char message[512] = "";
+  const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                 e.lastError, 0, message, sizeof message, nullptr);
+  std::string text(message, n < sizeof message ? n : 0);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+  status_->SetText(CStatusbar::kText, text + " (" + std::to_string(e.lastError) + ")");
+}
+
+void CListeFic::SelectAll() {
+  model_.SelectAll();
+  RefreshStatus();
+}
+
+void CListeFic::UnselectAll() {
+  model_.UnselectAll();
+  RefreshStatus();
+}
+
+void CListeFic::Invert() {
+  model_.Invert();
+  RefreshStatus();
+}
+
+void CListeFic::SelectHighlighted() {
+  model_.SelectRows(HighlightedRows());
+  RefreshStatus();
+}
+
+void CListeFic::UnselectHighlighted() {
+  model_.UnselectRows(HighlightedRows());
+  RefreshStatus();
+}
+
+void CListeFic::ToggleHighlighted() {
+  const int focused = FocusedItem();
+  if (focused < 0 || focused >= model_.Count()) return;
+  model_.SpaceRows(HighlightedRows(), focused);
+  RefreshStatus();
+}
+
+void CListeFic::HighlightSelected() {
+  const std::vector<int> rows = model_.SelectedRows();
+  SetHighlight(rows);
+  if (!rows.empty()) FocusRow(rows.front(), false);
+  ShowFocusedState();
+}
+
+bool CListeFic::FocusFirstSelected() {
+  const int row = model_.NextSelected(-1);
+  FocusRow(row, true);
+  ShowFocusedState();
+  return row >= 0;
+}
+
+bool CListeFic::FocusNextSelected() {
+  const int row = model_.NextSelected(FocusedItem());
+  FocusRow(row, true);
+  ShowFocusedState();
+  return row >= 0;
+}
+
+int CListeFic::SelectWithFilter(const std::string& filter, bool notMatching, bool dirs) {
+  const int first = model_.SelectFilter(filter, notMatching, dirs);
+  FocusRow(first, false);
+  RefreshStatus();
+  return first;
+}
+
+int CListeFic::UnselectWithFilter(const std::string& filter, bool notMatching, bool dirs) {
+  const int last = model_.UnselectFilter(filter, notMatching, dirs);
+  FocusRow(last, false);
+  RefreshStatus();
+  return last;
+}
+
+int CListeFic::HighlightWithFilter(const std::string& filter, bool notMatching, bool dirs) {
+  const std::vector<int> rows = model_.HighlightFilter(filter, notMatching, dirs);
+  SetHighlight(rows);
+  const int first = rows.empty() ? -1 : rows.front();
+  FocusRow(first, false);
+  ShowFocusedState();
+  return first;
+}
+
+int CListeFic::SearchWithFilter(const std::string& filter, bool notMatching, bool dirs, bool next) {
+  const int row = model_.Search(filter, notMatching, dirs, next ? FocusedItem() + 1 : 0);
+  FocusRow(row, true);
+  ShowFocusedState();
+  return row;
+}
+
+int CListeFic::SearchNext() {
+  const int row = model_.SearchNext(FocusedItem());
+  FocusRow(row, true);
+  ShowFocusedState();
+  return row;
+}
+
+void CListeFic::SortByColumn(int column) {
+  if (column < 0 || column >= static_cast<int>(Columns().size())) return;
+  CConfig& cfg = Config();
+  if (cfg.tri_subitem.Get() == column) {
+    cfg.tri_asc.Set(!cfg.tri_asc.Get());
+  } else {
+    cfg.tri_subitem.Set(column);
+    cfg.tri_asc.Set(true);
+  }
+  SortList();
+}
+
+void CListeFic::SortList() {
+  const int column = Config().tri_subitem;
+  if (column < 0 || column >= static_cast<int>(Columns().size()) || model_.Count() == 0) return;
+  const int item = Columns()[static_cast<size_t>(column)];
+  SortKind kind = SortKind::Text;
+  if (const CColonne* c = Colonne(item)) {
+    if (c->kind == kKindInt) kind = SortKind::Integer;
+    if (c->kind == kKindDec) kind = SortKind::Decimal;
+    if (c->kind == kKindDate) kind = SortKind::Date;
+  }
+  if (status_) status_->SetText(CStatusbar::kText, Txt(333));
+  if (owner_) UpdateWindow(owner_);
+  std::vector<char> wasHighlighted(static_cast<size_t>(model_.Count()), 0);
+  for (int row : HighlightedRows())
+    if (row < model_.Count()) wasHighlighted[static_cast<size_t>(row)] = 1;
+  const int focused = FocusedItem();
+  const std::vector<int> oldRow = model_.Sort(item, kind, Config().tri_asc, Config().tri_xp);
+  std::vector<int> highlight;
+  int newFocus = -1;
+  for (size_t n = 0; n < oldRow.size(); ++n) {
+    if (wasHighlighted[static_cast<size_t>(oldRow[n])]) highlight.push_back(static_cast<int>(n));
+    if (oldRow[n] == focused) newFocus = static_cast<int>(n);
+  }
+  SetHighlight(highlight);
+  if (newFocus >= 0) FocusRow(newFocus, false);
+  RedrawItems(0, model_.Count() - 1);
+  ShowFocusedState();
 }

@@ -12,6 +12,7 @@
 #include "files/CFichier.h"
 #include "files/CListeModel.h"
 #include "ops/CHistorique.h"
+#include "ops/COperation.h"
 #include "files/CNavHistory.h"
 #include "ui/CKListView.h"
 
@@ -52,16 +53,98 @@ class CListeFic : public CKListView {
   // Selects the entries whose names equal one of names (case-insensitively);
   // focuses the lowest and shows the highest and the lowest.
   void SelectNames(const std::vector<std::string>& names);
+  // Takes a new expression (trimmed, stored in `exp`), then recomputes.
+  void Recompute(const std::string& expression);
   // Renames (0) or copies (1) the selection to its future names; one box
   // counts the failures. Returns 0, or -1 for another kind.
   int RunOperation(int kind);
+  // Replays the step at the position backwards, or the next one forwards,
+  // over every entry holding a record of it. -1 when there is none.
+  int Undo();
+  int Redo();
+  // Renames one entry to the name typed in its label, as a one-entry step
+  // that stays in the history even when it fails. 0 when renamed or when the
+  // name did not change, -1 bad row, -2 empty name (a cancelled edit, no
+  // step), -3 the parent entry, -4 the rename failed (the box was shown).
+  int RenameInPlace(int row, const std::string& name);
+
   CNavHistory& History() { return nav_; }
   // Focuses the entry named name (exact, case-insensitive); false when absent.
   bool FocusName(const std::string& name);
+  // Reloads the current directory with `recurse` toggled, focusing the
+  // focused entry again.
+  void ToggleRecursive();
+  // Loads the directory of the focused entry's relative path; nothing when
+  // the entry lies in the current directory itself.
+  void LoadFocusedDirectory();
+
+  // Selection commands over the whole list or the highlighted rows.
+  void SelectAll();
+  void UnselectAll();
+  void Invert();
+  void SelectHighlighted();
+  void UnselectHighlighted();
+  void ToggleHighlighted();
+  void HighlightSelected();
+  // Moves focus and highlight to the first selected entry, or to the next one
+  // after the focused row; false when there is none.
+  bool FocusFirstSelected();
+  bool FocusNextSelected();
+
+  // The filter commands, with the choices of their dialog. Select focuses the
+  // first entry selected, unselect the earliest one removed, highlight the
+  // first one highlighted; each returns that row or -1.
+  int SelectWithFilter(const std::string& filter, bool notMatching, bool dirs);
+  int UnselectWithFilter(const std::string& filter, bool notMatching, bool dirs);
+  int HighlightWithFilter(const std::string& filter, bool notMatching, bool dirs);
+  // Stores the search and moves to the first match from the start (next =
+  // false) or after the focused row; returns the row found or -1.
+  int SearchWithFilter(const std::string& filter, bool notMatching, bool dirs, bool next);
+  // The stored search again, after the focused row; -1 without one.
+  int SearchNext();
+
+  // A click on a column header: the same column again reverses the order,
+  // another one sorts ascending by it (`tri_subitem`, `tri_asc`).
+  void SortByColumn(int column);
+  // Sorts by the stored column and order, carrying focus and highlight.
+  void SortList();
+
+  // The highlighted rows (the list view's own selection) in list order.
+  std::vector<int> HighlightedRows() const;
+  // Highlights exactly rows.
+  void SetHighlight(const std::vector<int>& rows);
+  // The focused entry's state in the status bar: the system's text of its
+  // last error and the code, else its current name.
+  void ShowFocusedState();
 
  private:
   void RefreshStatus();
   void ShowProgress(int textId, int done);
+  // Focus on row, made visible; `only` also makes it the one highlighted row.
+  void FocusRow(int row, bool only);
+  void EndLabelEdit();
+  // Gives the new list of a reload the selection and the history records of
+  // the old one, matching entries by name.
+  void CarryOver(std::vector<CFichier>& fresh) const;
+  COpCallbacks Callbacks(int progressTextId);
+  // Re-reads an entry from the file system after it was renamed.
+  void RefreshEntry(CFichier& entry, bool extensionChanged);
+  CBaseOptions BaseOptions() const;
+  // Recomputes (when asked), refreshes the status bar and shows the error box.
+  void Finish(int failures, bool recompute);
+  int Replay(bool undo);
+
+  // Keeps the directory monitor from reporting the program's own changes: a
+  // rename (kind 0) stops it, a copy only suspends it.
+  void HoldMonitor(int kind) { kind == 0 ? StopMonitor() : SuspendMonitor(); }
+  void ReleaseMonitor(int kind) { kind == 0 ? RestartMonitor() : ResumeMonitor(); }
+  // The directory monitor's controls; no monitor runs yet, so they do nothing.
+  void StopMonitor() {}
+  void RestartMonitor() {}
+  void SuspendMonitor() {}
+  void ResumeMonitor() {}
+
+  CTypeCache types_;
   HWND owner_ = nullptr;
   CStatusbar* status_ = nullptr;
   CListeModel model_;

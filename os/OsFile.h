@@ -41,6 +41,9 @@ class COsFile {
   int Seek(int64_t distance, SeekFrom from, int64_t* pos);
   // 64-bit size of the open file. 0 or -1.
   int Size(int64_t* size);
+  // Last-modification time of the open file, in 100 ns units since 1601 UTC.
+  // 0 or -1.
+  int ModTime(uint64_t* fileTime);
 
  private:
 #ifdef _WIN32

@@ -78,3 +78,10 @@ int COsFile::Size(int64_t* size) {
   *size = s.QuadPart;
   return 0;
 }
+
+int COsFile::ModTime(uint64_t* fileTime) {
+  FILETIME w;
+  if (!GetFileTime(handle_, nullptr, nullptr, &w)) return -1;
+  *fileTime = (static_cast<uint64_t>(w.dwHighDateTime) << 32) | w.dwLowDateTime;
+  return 0;
+}

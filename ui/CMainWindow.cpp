@@ -43,7 +43,11 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE: OnSize(LOWORD(lp), HIWORD(lp)); return 0;
     case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lp));
     case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
-    case WM_VELTO_LOADED: list_.OnLoaded(wp); return 0;
+    case WM_VELTO_LOADED:
+      list_.OnLoaded(wp);
+      UpdateCommandStates();
+      return 0;
+    case WM_INITMENUPOPUP: UpdateCommandStates(); return 0;
     case WM_SETFOCUS: SetFocus(list_.Hwnd()); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     default: return DefWindowProcA(hwnd_, msg, wp, lp);
@@ -55,6 +59,7 @@ void CMainWindow::OnCreate() {
   list_.Create(hwnd_, inst_, IDC_LIST, true);
   list_.SetStatusbar(&status_);
   LabelMenu();
+  UpdateCommandStates();
 }
 
 void CMainWindow::OnSize(int cx, int cy) {
@@ -68,9 +73,17 @@ void CMainWindow::OnSize(int cx, int cy) {
 }
 
 LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
-  if (hdr->hwndFrom == list_.Hwnd() && hdr->code == LVN_GETDISPINFOA) {
-    list_.OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(hdr));
-    return 0;
+  if (hdr->hwndFrom != list_.Hwnd()) return 0;
+  switch (hdr->code) {
+    case LVN_GETDISPINFOA: list_.OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(hdr)); break;
+    case LVN_COLUMNCLICK: list_.SortByColumn(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem); break;
+    case LVN_ITEMCHANGED: {
+      const NMLISTVIEW* nm = reinterpret_cast<NMLISTVIEW*>(hdr);
+      if ((nm->uChanged & LVIF_STATE) && (nm->uNewState & LVIS_FOCUSED) && !(nm->uOldState & LVIS_FOCUSED))
+        list_.ShowFocusedState();
+      break;
+    }
+    default: break;
   }
   return 0;
 }
@@ -84,24 +97,67 @@ void CMainWindow::Navigate(int delta) {
 }
 
 void CMainWindow::LoadParent() {
+  char cwd[MAX_PATH + 1];
+  const DWORD n = GetCurrentDirectoryA(sizeof cwd, cwd);
+  if (n > 0 && n < sizeof cwd) {
+    std::string current(cwd, n);
+    if (!current.empty() && current.back() == '\\') current.pop_back();
+    const size_t slash = current.rfind('\\');
+    if (slash != std::string::npos) list_.Pending().focusName = current.substr(slash + 1);
+  }
   list_.Pending().threaded = true;
   list_.Pending().addToHistory = true;
   list_.LoadDirectory("..", true);
 }
 
+void CMainWindow::Reload() {
+  list_.Pending().threaded = true;
+  list_.LoadDirectory("", true);
+}
+
+std::string CMainWindow::ExpressionText() const {
+  // The expression combo's text goes here once the rebar holds the combo;
+  // until then the stored expression is the one in force.
+  return Config().exp.Get();
+}
+
 void CMainWindow::OnCommand(int id) {
   switch (id) {
-    case CMD_EXIT: DestroyWindow(hwnd_); break;
-    case CMD_RELOAD:
-      list_.Pending().threaded = true;
-      list_.LoadDirectory("", true);
-      break;
+    case CMD_EXIT: DestroyWindow(hwnd_); return;
+    case CMD_RELOAD: Reload(); break;
+    case CMD_SUBDIRS: list_.ToggleRecursive(); break;
     case CMD_STOP_LOAD: list_.StopLoading(true); break;
     case CMD_PARENT_DIR: LoadParent(); break;
+    case CMD_FILE_DIR: list_.LoadFocusedDirectory(); break;
     case CMD_BACK: Navigate(-1); break;
     case CMD_FORWARD: Navigate(+1); break;
-    default: break;
+    case CMD_ALL: list_.SelectAll(); break;
+    case CMD_NONE: list_.UnselectAll(); break;
+    case CMD_INVERT: list_.Invert(); break;
+    case CMD_SELECT: list_.SelectHighlighted(); break;
+    case CMD_UNSELECT: list_.UnselectHighlighted(); break;
+    case CMD_SEL_TOGGLE: list_.ToggleHighlighted(); break;
+    case CMD_HIGHLIGHT_SEL: list_.HighlightSelected(); break;
+    case CMD_FIRST_SELECTED: list_.FocusFirstSelected(); break;
+    case CMD_NEXT_SELECTED: list_.FocusNextSelected(); break;
+    case CMD_FIND_NEXT: list_.SearchNext(); break;
+    case CMD_RECOMPUTE: list_.Recompute(ExpressionText()); break;
+    case CMD_RENAME: list_.RunOperation(0); break;
+    case CMD_COPY: list_.RunOperation(1); break;
+    case CMD_UNDO: list_.Undo(); break;
+    case CMD_REDO: list_.Redo(); break;
+    default: return;
   }
+  if (hwnd_) UpdateCommandStates();
+}
+
+void CMainWindow::UpdateCommandStates() {
+  HMENU bar = GetMenu(hwnd_);
+  if (!bar) return;
+  auto enable = [bar](int id, bool on) { EnableMenuItem(bar, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
+  enable(CMD_UNDO, list_.Operations().CanUndo());
+  enable(CMD_REDO, list_.Operations().CanRedo());
+  enable(CMD_STOP_LOAD, list_.Loading());
 }
 
 // The menu resource carries placeholders; the texts come from the table.

@@ -19,8 +19,10 @@ class CMainWindow : public CKFenetre {
 
   CListeFic& List() { return list_; }
   CStatusbar& Status() { return status_; }
-  // Loads the parent of the current directory.
+  // Loads the parent of the current directory, focusing the directory left.
   void LoadParent();
+  // Enables Undo, Redo and Stop current loading by the present state.
+  void UpdateCommandStates();
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -33,6 +35,9 @@ class CMainWindow : public CKFenetre {
   void OnDestroy();
   void LabelMenu();
   void Navigate(int delta);
+  void Reload();
+  // The text of the expression field, to recompute from.
+  std::string ExpressionText() const;
   HINSTANCE inst_ = nullptr;
   CListeFic list_;
   CStatusbar status_;
