@@ -121,8 +121,8 @@ void CCollision::Vider() {
 
 void CCollision::Ajouter(const std::string& nom_futur) {
   const std::string haut = Majuscules(nom_futur);
-  bases_.Ajouter(PartieBase(haut));
-  noms_.Ajouter(haut);
+  if (avecBases_) bases_.Ajouter(PartieBase(haut));
+  if (avecNoms_) noms_.Ajouter(haut);
 }
 
 size_t CCollision::Compter(const std::string& prefixe) const {

@@ -58,6 +58,9 @@ std::string PartieBase(const std::string& nom);
 
 class CCollision {
  public:
+  // Which trees are kept: whole names (for Compter) and base parts (for
+  // CompterBase); a run keeps only those its expression uses.
+  explicit CCollision(bool noms = true, bool bases = true) : avecNoms_(noms), avecBases_(bases) {}
   // Forgets every name (start of a segment).
   void Vider();
   // Adds the future name of the entry just evaluated.
@@ -66,9 +69,11 @@ class CCollision {
   size_t Compter(const std::string& prefixe) const;
   // `%ncf`, `%ncfs`: names whose base part begins with the base part of `prefixe`.
   size_t CompterBase(const std::string& prefixe) const;
-  size_t Taille() const { return noms_.Taille(); }
+  size_t Taille() const { return avecNoms_ ? noms_.Taille() : bases_.Taille(); }
 
  private:
+  bool avecNoms_;
+  bool avecBases_;
   CArbrePrefixes noms_;
   CArbrePrefixes bases_;
 };

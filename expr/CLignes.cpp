@@ -60,28 +60,33 @@ std::string TexteFichier(const std::string& octets) {
   return octets;
 }
 
-void CFichiersTexte::Verifier(Fichier& f) {
+int LireFichierTexte(const std::string& nom, uint64_t* modif, std::string* octets) {
   COsFile file;
-  uint64_t modif = 0;
-  if (file.OpenRead(f.nom.c_str()) != 0 || file.ModTime(&modif) != 0) {
-    f.lignes.clear();
-    f.lu = false;
-    return;
-  }
-  if (f.lu && modif == f.modif) return;
-  std::string octets(kOctetsMaxFichierTexte, '\0');
+  if (file.OpenRead(nom.c_str()) != 0 || file.ModTime(modif) != 0) return -1;
+  if (!octets) return 0;
+  octets->assign(kOctetsMaxFichierTexte, '\0');
   size_t total = 0;
-  while (total < octets.size()) {
+  while (total < octets->size()) {
     uint32_t got = 0;
-    if (file.Read(&octets[total], static_cast<uint32_t>(octets.size() - total), &got) != 0) {
-      f.lignes.clear();
-      f.lu = false;
-      return;
-    }
+    if (file.Read(&(*octets)[total], static_cast<uint32_t>(octets->size() - total), &got) != 0) return -1;
     if (got == 0) break;
     total += got;
   }
-  octets.resize(total);
+  octets->resize(total);
+  return 0;
+}
+
+CFichiersTexte::CFichiersTexte() : lecteur_(LireFichierTexte) {}
+
+void CFichiersTexte::Verifier(Fichier& f) {
+  uint64_t modif = 0;
+  std::string octets;
+  if (lecteur_(f.nom, &modif, nullptr) == 0 && f.lu && modif == f.modif) return;
+  if (lecteur_(f.nom, &modif, &octets) != 0) {
+    f.lignes.clear();  // gone or unreadable: reads as empty until found again
+    f.lu = false;
+    return;
+  }
   f.lignes = DecouperLignes(TexteFichier(octets));
   f.modif = modif;
   f.lu = true;

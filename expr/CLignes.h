@@ -53,6 +53,13 @@ class CLignesPressePapier {
 // and the current file.
 class CFichiersTexte {
  public:
+  // Gives a file's modification time, and when `octets` is not null its
+  // first kOctetsMaxFichierTexte bytes. 0, or -1 when it cannot be opened or
+  // read. The default reads the disk.
+  using Lecteur = std::function<int(const std::string& nom, uint64_t* modif, std::string* octets)>;
+  CFichiersTexte();
+  explicit CFichiersTexte(Lecteur lecteur) : lecteur_(std::move(lecteur)) {}
+
   // Line `numero` for one `%T`. `nom` is the name of a {"file"} block, or
   // null without one; `premier` is set while the first selected file of a
   // run is evaluated: only then are new names added to the list and the
@@ -70,9 +77,13 @@ class CFichiersTexte {
     bool lu = false;
   };
   void Verifier(Fichier& f);
+  Lecteur lecteur_;
   std::vector<Fichier> fichiers_;
   int courant_ = -1;
 };
+
+// The disk reader of CFichiersTexte.
+int LireFichierTexte(const std::string& nom, uint64_t* modif, std::string* octets);
 
 // Text file bytes as ANSI text: a UTF-16 byte order mark (FF FE or FE FF)
 // makes the rest UTF-16 of that order, converted; anything else is ANSI.

@@ -1,5 +1,7 @@
 // libFuzzer target: one expression evaluated over three entries whose names,
-// sizes and items come from the input, with options chosen by it too.
+// sizes and items come from the input, with options chosen by it too, through
+// the program's hooks (dates, numbering, collisions, name numbers, clipboard
+// and text-file lines fed from the input) and the name clean-up.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -9,22 +11,10 @@
 #include "expr/CCalculNoms.h"
 #include "expr/CColonnes.h"
 #include "expr/CEvaluateur.h"
+#include "expr/CHooksProgramme.h"
+#include "expr/CNettoyage.h"
+#include "expr/CNoms.h"
 
-namespace {
-
-// A formatter that reads its arguments, so the date paths run to the end.
-class CHooks : public CExprHooks {
- public:
-  bool FormatDate(FileTime t, const std::string& f, std::string& out) override {
-    out = f.substr(0, 8) + std::to_string(t % 1000);
-    return true;
-  }
-  std::string Numero(const CVarContexte& c, NumVar, const CBlocEntiers& b) override {
-    return c.prefix.substr(0, 4) + std::to_string(b.v[0]);
-  }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider fdp(data, size);
@@ -37,6 +27,44 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (flags & 16) o.carSepTab = fdp.ConsumeRandomLengthString(4);
   if (flags & 32) o.carSepMot = fdp.ConsumeRandomLengthString(4);
   o.ajo = fdp.ConsumeIntegralInRange<int>(-100000, 100000);
+  o.numSelPad = fdp.ConsumeIntegralInRange<int>(1, 20);
+  o.numSelDep = fdp.ConsumeIntegralInRange<int>(-32767, 32767);
+  o.numSelInc = fdp.ConsumeIntegralInRange<int>(-32767, 32767);
+  o.numDsNomAjo = fdp.ConsumeIntegralInRange<int>(-32767, 32767);
+  o.numDsNomPad = fdp.ConsumeIntegralInRange<int>(1, 20);
+  if (flags & 64) o.fmtD = fdp.ConsumeRandomLengthString(16);
+
+  CNettoyageOptions clean;
+  if (flags & 128) {
+    clean.suppr_uni_car = fdp.ConsumeRandomLengthString(3);
+    clean.suppr_car_repet = fdp.ConsumeRandomLengthString(3);
+    clean.remp_car_de = fdp.ConsumeRandomLengthString(3);
+    clean.remp_car_a = fdp.ConsumeRandomLengthString(3);
+    clean.remp_car_inv = fdp.ConsumeRandomLengthString(1);
+    clean.long_max_nom = fdp.ConsumeIntegralInRange<int>(-2, 300);
+  }
+  const CNettoyage cleanup(clean);
+
+  // The clipboard and the text files hold input bytes; a text file may also
+  // be missing or change between the two runs below.
+  const std::string clipboard = fdp.ConsumeRandomLengthString(512);
+  const int clipResult = fdp.ConsumeIntegralInRange<int>(-1, 1);
+  const std::string fileBytes = fdp.ConsumeRandomLengthString(512);
+  const uint8_t fileFlags = fdp.ConsumeIntegral<uint8_t>();
+  int run = 0;
+  CSourcesExternes sources{
+      CLignesPressePapier(
+          [&](std::string& t) {
+            t = clipboard;
+            return clipResult;
+          },
+          [] { return 0u; }),
+      CFichiersTexte([&](const std::string& name, uint64_t* modif, std::string* bytes) {
+        if (name.empty() || (fileFlags & (1 << (name[0] & 7)))) return -1;
+        *modif = run + (fileFlags & 1);
+        if (bytes) *bytes = fileBytes.substr(0, name.size() * 37 % (fileBytes.size() + 1));
+        return 0;
+      })};
 
   std::vector<CFichier> entries(3);
   std::vector<CFichier*> sel;
@@ -54,14 +82,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sel.push_back(&e);
   }
   const std::string expr = fdp.ConsumeRemainingBytesAsString();
-  CHooks hooks;
+  CHooksProgramme hooks(sources);
   CCalculNoms calc(o, &hooks);
   calc.repCourant = "C:\\dir\\sub";
-  calc.nettoyage = [](const CFichier&, std::string& n) {
-    if (!n.empty() && n.back() == '.') n.pop_back();
-  };
-  calc.Calculer(expr, sel);
-  for (const CFichier* e : sel)
-    if (e->futureName.size() > kLongMaxSortie) __builtin_trap();
+  calc.nettoyage = [&cleanup](const CFichier& e, std::string& n) { cleanup.Appliquer(n, NomRepertoire(e.name)); };
+  for (run = 0; run < 2; ++run) {
+    calc.Calculer(expr, sel);
+    for (const CFichier* e : sel)
+      if (e->futureName.size() > kLongMaxSortie + 4096) __builtin_trap();
+  }
   return 0;
 }
