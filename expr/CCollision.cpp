@@ -141,7 +141,14 @@ std::string FormaterNombre(int64_t valeur, int taille) {
 }
 
 int TailleNombre(bool donnee, int64_t valeur, int option) {
-  return (donnee && valeur >= 1 && valeur <= 20) ? static_cast<int>(valeur) : option;
+  return (donnee && valeur >= kTailleNombreMin && valeur <= kTailleNombreMax) ? static_cast<int>(valeur) : option;
+}
+
+int VerifierTaillesNombres(int numSelPad, int numDsNomPad, int numPistePad) {
+  const int tailles[] = {numSelPad, numDsNomPad, numPistePad};
+  for (int i = 0; i < 3; ++i)
+    if (tailles[i] < kTailleNombreMin || tailles[i] > kTailleNombreMax) return -(i + 1);
+  return 0;
 }
 
 int64_t ValeurNumero(int64_t depart, int64_t n, int64_t pas) {

@@ -84,6 +84,16 @@ enum class EFormeCollision { kNc, kNcs, kNcf, kNcfs };
 // `taille` characters (the sign counts).
 std::string FormaterNombre(int64_t valeur, int taille);
 
+// Bounds of a number's size, in blocks and on the options page.
+constexpr int kTailleNombreMin = 1;
+constexpr int kTailleNombreMax = 20;
+
+// The check of the numbering options page: 0 when the sizes of selection
+// numbers, of `%N` and of track numbers all lie within the bounds, else the
+// first faulty field (-1, -2, -3), where the page puts the focus after its
+// message "The size of a number must be between %d and %d".
+int VerifierTaillesNombres(int numSelPad, int numDsNomPad, int numPistePad);
+
 // The size a number uses: the block's value when one was given and lies
 // within 1 to 20, else the option's.
 int TailleNombre(bool donnee, int64_t valeur, int option);

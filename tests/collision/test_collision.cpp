@@ -188,4 +188,12 @@ TEST(Collision, NumberSizes) {
   EXPECT_EQ("000", FormaterNombre(0, 3));
 }
 
+TEST(Collision, OptionsPageSizeCheckNamesTheFirstFaultyField) {
+  const struct {
+    int sel, nom, piste, expected;
+  } cases[] = {{3, 3, 2, 0},    {1, 20, 1, 0},  {0, 3, 2, -1},  {21, 0, 0, -1},
+               {3, -5, 2, -2},  {3, 21, 99, -2}, {3, 3, 0, -3}, {20, 20, 21, -3}};
+  for (const auto& c : cases) EXPECT_EQ(c.expected, VerifierTaillesNombres(c.sel, c.nom, c.piste));
+}
+
 }  // namespace
