@@ -9,23 +9,51 @@
 CArbrePrefixes::CArbrePrefixes() { Vider(); }
 
 void CArbrePrefixes::Vider() {
-  nodes_.assign(1, Node{0, 0, 0, 0, 0, '\0'});
+  nodes_.assign(1, Node{0, 0, 0});
+  table_.assign(64, Slot{0, 0});
+  liens_ = 0;
   pool_.clear();
 }
 
+size_t CArbrePrefixes::Sonde(uint64_t cle) const {
+  const size_t masque = table_.size() - 1;
+  // Fibonacci hashing spreads the consecutive node numbers over the table.
+  size_t i = static_cast<size_t>((cle * 0x9E3779B97F4A7C15ULL) >> 32) & masque;
+  while (table_[i].cle != 0 && table_[i].cle != cle) i = (i + 1) & masque;
+  return i;
+}
+
 uint32_t CArbrePrefixes::Enfant(uint32_t parent, char c) const {
-  for (uint32_t e = nodes_[parent].fils; e != 0; e = nodes_[e].frere)
-    if (nodes_[e].premier == c) return e;
-  return 0;
+  const Slot& s = table_[Sonde(Cle(parent, c))];
+  return s.cle != 0 ? s.enfant : 0;
+}
+
+void CArbrePrefixes::Lier(uint32_t parent, char c, uint32_t enfant) {
+  const uint64_t cle = Cle(parent, c);
+  size_t i = Sonde(cle);
+  if (table_[i].cle == cle) {
+    table_[i].enfant = enfant;
+    return;
+  }
+  if (2 * (liens_ + 1) > table_.size()) {
+    std::vector<Slot> ancienne(2 * table_.size(), Slot{0, 0});
+    ancienne.swap(table_);
+    for (const Slot& s : ancienne)
+      if (s.cle != 0) table_[Sonde(s.cle)] = s;
+    i = Sonde(cle);
+  }
+  table_[i] = Slot{cle, enfant};
+  ++liens_;
 }
 
 uint32_t CArbrePrefixes::NouveauNoeud(uint32_t debut, uint32_t longueur, uint32_t count) {
-  nodes_.push_back(Node{debut, longueur, 0, 0, count, pool_[debut]});
+  nodes_.push_back(Node{debut, longueur, count});
   return static_cast<uint32_t>(nodes_.size() - 1);
 }
 
 void CArbrePrefixes::Ajouter(const std::string& cle) {
-  // Offsets are 32-bit: the names of one segment never come near 4 GB.
+  // Offsets are 32-bit and node numbers 56-bit in the table's keys: the
+  // names of one segment never come near 4 GB.
   assert(cle.size() <= UINT32_MAX - pool_.size());
   const size_t base = pool_.size();
   pool_ += cle;
@@ -36,9 +64,7 @@ void CArbrePrefixes::Ajouter(const std::string& cle) {
   while (pos < fin) {
     const uint32_t e = Enfant(node, pool_[pos]);
     if (e == 0) {
-      const uint32_t leaf = NouveauNoeud(static_cast<uint32_t>(pos), static_cast<uint32_t>(fin - pos), 1);
-      nodes_[leaf].frere = nodes_[node].fils;
-      nodes_[node].fils = leaf;
+      Lier(node, pool_[pos], NouveauNoeud(static_cast<uint32_t>(pos), static_cast<uint32_t>(fin - pos), 1));
       return;
     }
     const uint32_t len = nodes_[e].longueur;
@@ -52,28 +78,17 @@ void CArbrePrefixes::Ajouter(const std::string& cle) {
       continue;
     }
     // The key leaves the edge after m bytes: split it there. The new middle
-    // node takes the edge's place among its siblings.
+    // node takes the edge's place under its parent; the edge's rest hangs
+    // below it.
     const Node old = nodes_[e];
     const uint32_t mid = NouveauNoeud(old.debut, static_cast<uint32_t>(m), old.count + 1);
-    nodes_[mid].frere = old.frere;
-    nodes_[mid].fils = e;
-    nodes_[e].frere = 0;
+    Lier(node, pool_[old.debut], mid);
     nodes_[e].debut = old.debut + static_cast<uint32_t>(m);
     nodes_[e].longueur = len - static_cast<uint32_t>(m);
-    nodes_[e].premier = pool_[nodes_[e].debut];
-    if (nodes_[node].fils == e) {
-      nodes_[node].fils = mid;
-    } else {
-      uint32_t s = nodes_[node].fils;
-      while (nodes_[s].frere != e) s = nodes_[s].frere;
-      nodes_[s].frere = mid;
-    }
+    Lier(mid, pool_[nodes_[e].debut], e);
     pos += m;
-    if (pos < fin) {
-      const uint32_t leaf = NouveauNoeud(static_cast<uint32_t>(pos), static_cast<uint32_t>(fin - pos), 1);
-      nodes_[leaf].frere = nodes_[mid].fils;
-      nodes_[mid].fils = leaf;
-    }
+    if (pos < fin)
+      Lier(mid, pool_[pos], NouveauNoeud(static_cast<uint32_t>(pos), static_cast<uint32_t>(fin - pos), 1));
     return;
   }
 }

@@ -25,7 +25,10 @@
 #include <vector>
 
 // A prefix tree with counts, over byte strings; edges carry runs of bytes
-// (a compressed trie), so it holds at most two nodes per string added.
+// (a compressed trie), so it holds at most two nodes per string added. The
+// child of a node by its first byte is found in one open-addressing table
+// for the whole tree: one probe per level, instead of a scan of siblings
+// spread over memory, keeps lookups cheap once the tree outgrows the caches.
 class CArbrePrefixes {
  public:
   CArbrePrefixes();
@@ -36,20 +39,27 @@ class CArbrePrefixes {
   size_t Taille() const { return nodes_[0].count; }
 
  private:
-  // Nodes refer to their edge's bytes in one shared pool, and keep the
-  // first byte by them, so a sibling scan touches only the node array.
   struct Node {
     uint32_t debut;     // first byte of the edge in pool_
     uint32_t longueur;  // edge length (0 for the root only)
-    uint32_t fils;      // first child, 0 for none
-    uint32_t frere;     // next sibling, 0 for none
     uint32_t count;     // strings passing through or ending at this node
-    char premier;       // pool_[debut]
   };
+  // A slot of the child table: (parent + 1) << 8 | first byte, 0 when free.
+  struct Slot {
+    uint64_t cle;
+    uint32_t enfant;
+  };
+  static uint64_t Cle(uint32_t parent, char c) {
+    return (static_cast<uint64_t>(parent) + 1) << 8 | static_cast<unsigned char>(c);
+  }
+  size_t Sonde(uint64_t cle) const;  // the slot holding cle, or the free slot for it
   uint32_t Enfant(uint32_t parent, char c) const;
+  void Lier(uint32_t parent, char c, uint32_t enfant);  // adds or replaces the link
   uint32_t NouveauNoeud(uint32_t debut, uint32_t longueur, uint32_t count);
 
   std::vector<Node> nodes_;
+  std::vector<Slot> table_;  // size a power of two, at most half full
+  size_t liens_ = 0;
   std::string pool_;  // every key added, end to end
 };
 
