@@ -142,8 +142,30 @@ bool HasDeviceName(const std::string& path) {
   return false;
 }
 
+unsigned long NameLimit(const std::string& path) {
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find_first_of("\\/", start);
+    if (end == std::string::npos) end = path.size();
+    const size_t n = end - start;
+    if (n > kMaxComponent) return ERROR_FILENAME_EXCED_RANGE;
+    // "." and ".." name directories; any other run of dots and blanks would
+    // be cut down to nothing, or to one of those, by the system's name rules.
+    if (n > 0 && path.find_first_not_of(". ", start) >= end && !(n == 1 && path[start] == '.') &&
+        !(n == 2 && path.compare(start, 2, "..") == 0))
+      return ERROR_INVALID_NAME;
+    start = end + 1;
+  }
+  char buf[MAX_PATH * 4];
+  // The ANSI calls may refuse to expand a name that is already too long.
+  const DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
+  const size_t full = n == 0 ? path.size() : n;
+  return full >= MAX_PATH ? ERROR_FILENAME_EXCED_RANGE : 0;
+}
+
 unsigned long CheckTarget(const std::string& from, const std::string& to) {
   if (HasDeviceName(to)) return ERROR_INVALID_NAME;
+  if (const unsigned long limit = NameLimit(to)) return limit;
   if (IsDirectory(from)) {
     const std::string a = FullPath(from), b = FullPath(to);
     if (!a.empty() && b.size() > a.size() && (b[a.size()] == '\\' || a.back() == '\\') &&

@@ -2,6 +2,7 @@
 // small negative step number on failure, leaving the Win32 last error set.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Creates the directories of a path prefix that ends with a backslash.
@@ -15,10 +16,22 @@ int DeleteTree(const std::string& path);
 // The checks made before a target is created: 0 when `to` may be made from
 // `from`, else a Win32 error code. A path component that is a reserved device
 // name (CON, NUL, COM1 ...) gives ERROR_INVALID_NAME: the system would send
-// the data to the device and report success. A directory moved or copied into
-// its own tree gives ERROR_BAD_PATHNAME: the copy would list the copy it is
-// making and recurse until the paths overflow.
+// the data to the device and report success. A name past the limits gives
+// the code of NameLimit. A directory moved or copied into its own tree gives
+// ERROR_BAD_PATHNAME: the copy would list the copy it is making and recurse
+// until the paths overflow.
 unsigned long CheckTarget(const std::string& from, const std::string& to);
+
+// The longest name of one path component the file systems take.
+constexpr size_t kMaxComponent = 255;
+
+// ERROR_FILENAME_EXCED_RANGE when a component of path is longer than
+// kMaxComponent or its full path does not fit the ANSI calls' MAX_PATH;
+// ERROR_INVALID_NAME for a component made only of dots and blanks other than
+// "." and ".." (the system would shorten it to nothing, or to the directory
+// itself); else 0. Without this check such names fail with codes that point
+// elsewhere (file or path not found, already exists).
+unsigned long NameLimit(const std::string& path);
 
 // True when some component of path is a reserved device name.
 bool HasDeviceName(const std::string& path);
