@@ -292,7 +292,7 @@ void CListeFic::RecomputeFutureNames() {
   std::vector<CFichier*> selection;
   for (int i : model_.Selection()) selection.push_back(&model_.Entry(i));
   run.Calculer(expression, selection);
-  for (int i : model_.Selection()) RedrawItems(i, i);
+  RedrawItems(0, model_.Count() - 1);  // the visible page, where future names changed
   if (shown) RefreshStatus();
 }
 

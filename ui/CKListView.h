@@ -32,7 +32,18 @@ class CKListView {
     item.state = LVIS_FOCUSED;
     SendMessageA(hwnd_, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&item));
   }
-  void RedrawItems(int first, int last) { SendMessageA(hwnd_, LVM_REDRAWITEMS, first, last); }
+  // Invalidates the rows of [first, last] that are on screen. Rows out of
+  // view, or every row of a hidden list, are painted from their data when
+  // they come into view, so they need nothing: a bulk change of 100,000 rows
+  // then costs two queries a row instead of one invalidation each.
+  void RedrawItems(int first, int last) {
+    if (!IsWindowVisible(hwnd_)) return;
+    const int top = static_cast<int>(SendMessageA(hwnd_, LVM_GETTOPINDEX, 0, 0));
+    const int bottom = top + static_cast<int>(SendMessageA(hwnd_, LVM_GETCOUNTPERPAGE, 0, 0));
+    if (first < top) first = top;
+    if (last > bottom) last = bottom;
+    if (first <= last) SendMessageA(hwnd_, LVM_REDRAWITEMS, first, last);
+  }
   void SetRedraw(bool on) { SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0); }
 
  private:

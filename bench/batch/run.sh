@@ -9,6 +9,7 @@
 # plus the recursive rename and the future names at a tenth of the size, so the
 # growth of Velto's own cost (its time minus the bare loop's, per file) shows.
 # Usage: bench/batch/run.sh [build/win32]
+# ONLY=figure-files (as printed, e.g. "rename/T-10000") runs that figure alone.
 # RUNS (default 3) is the number of runs a median is taken of; BIG_RUNS
 # (default 1) the same for the copy and the two full-size renames, which spend
 # about 80 s, 50 s and 100 s per run inside Wine's CopyFileA and MoveFileA
@@ -76,6 +77,7 @@ figure() {
   shift 6
   [ "$subs" -gt 0 ] && rec=/T
   n=$(( (subs > 0 ? subs : 1) * per ))
+  [ -n "${ONLY:-}" ] && [ "$label$rec-$n" != "$ONLY" ] && return 0
   local wd cfg
   wd=$(winepath -w "$work/d")
   cfg=$(winepath -w "$work/bench.ini")
@@ -85,11 +87,11 @@ figure() {
   velto=$(for i in $(seq "$runs"); do
     timed "$subs" "$per" "$bytes" wine "$WIN/velto.exe" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P
   done | median)
-  printf '%-8s %8d %5d %9.2f %9.2f %6.2f %9.1f\n' "$label" "$n" "$runs" "$bare" "$velto" \
+  printf '%-9s %8d %5d %9.2f %9.2f %6.2f %9.1f\n' "$label$rec" "$n" "$runs" "$bare" "$velto" \
     "$(echo "$velto / $bare" | bc -l)" "$(echo "($velto - $bare) * 1000000 / $n" | bc -l)"
 }
 
-printf '%-8s %8s %5s %9s %9s %6s %9s\n' figure files runs bare_s velto_s ratio extra_us
+printf '%-9s %8s %5s %9s %9s %6s %9s\n' figure files runs bare_s velto_s ratio extra_us
 figure names   "$RUNS"      0  10000   0 list
 figure names   "$RUNS"      0 100000   0 list
 figure copy    "$BIG_RUNS"  0  10000 100 copy /C
