@@ -90,8 +90,14 @@ void ScanCommandLine(int argc, char** argv, CCommandLine& out,
     } else if (Is(a, "/D")) {
       if (param(i, value)) out.startDir = value;
     } else {
+      // A file that does not exist names nothing: it neither selects nor
+      // decides the start directory. Taking the empty directory it gives
+      // would load the caller's current directory, where a `/S` filter and
+      // `/R` would then rename files the user never pointed at.
+      const std::string full = longName(a);
+      if (full.empty()) continue;
       std::string dir, name;
-      SplitName(longName(a), dir, name);
+      SplitName(full, dir, name);
       if (out.startDir.empty()) out.startDir = dir;
       if (!dir.empty() && dir != out.startDir) continue;
       out.names.push_back(name);

@@ -207,10 +207,9 @@ TEST_F(BadInput, NamesOnTheCommandLineThatDoNotExist) {
   }
 }
 
-TEST_F(BadInput, AMissingFileAloneRenamesNothingInTheCurrentDirectory) {
-  // Without /D the start directory comes from the (missing) file: the
-  // program's own current directory is loaded, and the empty name selects
-  // nothing in it.
+TEST_F(BadInput, AMissingFileRenamesNothingInTheCurrentDirectory) {
+  // Without /D a file that does not exist names no start directory, so even
+  // a select-all filter finds nothing to rename in the caller's directory.
   TempTree here;
   here.File("a.txt", "A");
   char previous[MAX_PATH];
@@ -218,7 +217,7 @@ TEST_F(BadInput, AMissingFileAloneRenamesNothingInTheCurrentDirectory) {
   ASSERT_TRUE(SetCurrentDirectoryA(here.Root().c_str()));
   std::vector<std::string> boxes;
   const int r = RunVelto("/I " + Arg(cfg.Path("velto.ini")) + " " + Arg(here.Path("gone.txt")) +
-                             " /E x_%f /R /Q /P",
+                             " /S * /E x_%f /R /Q /P",
                          &boxes);
   SetCurrentDirectoryA(previous);
   ASSERT_EQ(r, 0);
