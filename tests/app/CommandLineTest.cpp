@@ -160,14 +160,14 @@ TEST_F(CommandLineFiles, FileNamesSelectInTheFirstDirectory) {
   char shortName[MAX_PATH] = "";
   GetShortPathNameA((base_ + "\\one\\a long name.txt").c_str(), shortName, sizeof shortName);
   const CCommandLine cl =
-      Scan({shortName, base_ + "\\two\\c.txt", base_ + "\\one\\b.txt", base_ + "\\one\\missing.txt"});
+      Scan({base_ + "\\one\\missing.txt", shortName, base_ + "\\two\\c.txt", base_ + "\\one\\b.txt",
+            base_ + "\\one\\missing.txt"});
+  // A missing file, even first, names nothing; the file of another
+  // directory is ignored.
   EXPECT_EQ(cl.startDir, base_ + "\\one");
-  // The file of another directory is ignored; a missing file gives an empty
-  // long name, which belongs to no directory and selects nothing.
-  ASSERT_EQ(cl.names.size(), 3u);
+  ASSERT_EQ(cl.names.size(), 2u);
   EXPECT_EQ(cl.names[0], "a long name.txt");
   EXPECT_EQ(cl.names[1], "b.txt");
-  EXPECT_EQ(cl.names[2], "");
   EXPECT_FALSE(cl.AdjustRecurse(true));
 }
 
