@@ -34,7 +34,7 @@ class CMatcher {
   // character it consumed. Returns whether the class passed.
   bool MatchClass(size_t* p, size_t* n);
   // Start of the file spec after the one p lies in, or npos when there is none;
-  // escaped characters (a ';' among them) do not end a spec.
+  // escaped characters (a ';' among them) do not end a file spec.
   size_t NextSpec(size_t p, bool escaped) const;
 
   static constexpr size_t npos = static_cast<size_t>(-1);
@@ -98,7 +98,7 @@ bool CMatcher::MatchClass(size_t* pp, size_t* pn) {
 
 bool CMatcher::TryStar(size_t star, size_t n) {
   // Each nested level stands for one star of the filter; a filter with
-  // thousands of stars in one spec is not a file filter, and failing it
+  // thousands of stars in one file spec is not a file filter, and failing it
   // keeps the stack bounded.
   if (depth_ >= kMaxDepth) return false;
   if (failedFrom_.empty()) failedFrom_.assign(std::strlen(f_), npos);
@@ -177,7 +177,7 @@ bool CMatcher::Match(size_t p, size_t n, bool nested) {
       failed = true;
     }
     // The file spec failed: a nested try simply fails, a top-level match goes on
-    // with the next spec and the whole name.
+    // with the next file spec and the whole name.
     if (nested) return false;
     const size_t next = NextSpec(p, escaped);
     if (next == npos) return false;

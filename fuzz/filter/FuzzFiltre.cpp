@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string name = cut == std::string::npos ? std::string() : all.substr(cut + 1);
   const bool top = match(filter.c_str(), name.c_str(), false);
   match(filter.c_str(), name.c_str(), true);
-  // Adding a spec that cannot match leaves the result as it was.
+  // Adding a file spec that cannot match leaves the result as it was.
   if (filter.find('\\') == std::string::npos &&
       match((filter + ";\\\x01\\\x02").c_str(), name.c_str(), false) != top &&
       name.find("\x01\x02") == std::string::npos) {

@@ -21,7 +21,7 @@ const Case kCases[] = {
     {"", "a", false},
     {"a;", "a", true},          // a trailing ';' changes nothing
     {"a;", "b", false},
-    {"a;;b", "", true},         // the empty spec matches only the empty name
+    {"a;;b", "", true},         // the empty file spec matches only the empty name
     {"a;;b", "b", true},
     {"a;;b", "c", false},
     {";", "", true},
@@ -61,7 +61,7 @@ const Case kCases[] = {
     {"*.*", "a.txt", true},
     {"x*.", "xa", true},
     {"x*.", "xa.b", false},
-    {"*.;*.txt", "a.txt", true},  // a failing "*." goes on with the next spec
+    {"*.;*.txt", "a.txt", true},  // a failing "*." goes on with the next file spec
     {"*.*;", "a", true},
     // The "name.*" tail.
     {"name.*", "name", true},
@@ -105,7 +105,7 @@ const Case kCases[] = {
     {"[0-9][0-9]", "4x", false},
     {"[ab", "a", false},         // unclosed: consumes nothing, name not consumed
     {"[ab", "", false},
-    {"[ab;a", "a", true},        // unclosed before ';': the next spec matches
+    {"[ab;a", "a", true},        // unclosed before ';': the next file spec matches
     {"x[a-c]y", "xBy", true},
     {"x[a-c]y", "xdy", false},
     // Escapes.
@@ -140,7 +140,7 @@ TEST(Filtre, Table) {
 }
 
 TEST(Filtre, NestedModeStopsAtSemicolon) {
-  // In nested mode a ';' ends the pattern and no later spec is tried.
+  // In nested mode a ';' ends the pattern and no later file spec is tried.
   EXPECT_TRUE(match("b;c", "b", true));
   EXPECT_FALSE(match("b;c", "c", true));
   EXPECT_TRUE(match("b;c", "c", false));
