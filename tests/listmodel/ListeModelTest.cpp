@@ -11,15 +11,15 @@
 
 namespace {
 
-struct Spec {
+struct EntryShape {
   const char* name;
   bool dir = false;
   uint64_t size = 0;
 };
 
-std::vector<CFichier> Make(const std::vector<Spec>& specs) {
+std::vector<CFichier> Make(const std::vector<EntryShape>& shapes) {
   std::vector<CFichier> v;
-  for (const auto& s : specs) {
+  for (const auto& s : shapes) {
     CFichier e;
     e.name = s.name;
     e.isParent = e.name == "..";
@@ -70,9 +70,9 @@ using Names = std::vector<std::string>;
 
 TEST(ListeModel, SelectUnselectCodes) {
   CListeModel flat, rec;
-  const std::vector<Spec> specs = {{".."}, {"dir", true}, {"a.txt", false, 10}};
-  flat.SetEntries(Make(specs), false);
-  rec.SetEntries(Make(specs), true);
+  const std::vector<EntryShape> shapes = {{".."}, {"dir", true}, {"a.txt", false, 10}};
+  flat.SetEntries(Make(shapes), false);
+  rec.SetEntries(Make(shapes), true);
   struct Case {
     const char* what;
     CListeModel* m;
@@ -144,7 +144,7 @@ TEST(ListeModel, InvertNumbersInListOrder) {
 }
 
 TEST(ListeModel, RecursiveListsRefuseDirectoriesAndParent) {
-  const std::vector<Spec> specs = {{".."}, {"SUB", true}, {"SUB\\f.txt"}, {"g.txt"}};
+  const std::vector<EntryShape> shapes = {{".."}, {"SUB", true}, {"SUB\\f.txt"}, {"g.txt"}};
   struct Case {
     bool recursive;
     Names all;     // after select all
@@ -156,7 +156,7 @@ TEST(ListeModel, RecursiveListsRefuseDirectoriesAndParent) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.recursive ? "recursive" : "flat");
     CListeModel m;
-    m.SetEntries(Make(specs), c.recursive);
+    m.SetEntries(Make(shapes), c.recursive);
     m.SelectAll();
     EXPECT_EQ(SelNames(m), c.all);
     m.UnselectAll();
@@ -225,13 +225,13 @@ TEST(ListeModel, HighlightedRowsAndSpace) {
 TEST(ListeModel, BulkUnselectMatchesOneByOne) {
   // Removing every other member in one pass must number the rest as
   // successive unselections would.
-  std::vector<Spec> specs;
+  std::vector<EntryShape> shapes;
   std::vector<std::string> names;
   for (int i = 0; i < 40; ++i) names.push_back("f" + std::to_string(i));
-  for (const auto& n : names) specs.push_back({n.c_str(), false, 3});
+  for (const auto& n : names) shapes.push_back({n.c_str(), false, 3});
   CListeModel bulk, single;
-  bulk.SetEntries(Make(specs), false);
-  single.SetEntries(Make(specs), false);
+  bulk.SetEntries(Make(shapes), false);
+  single.SetEntries(Make(shapes), false);
   for (int i = 39; i >= 0; i -= 3) {
     bulk.Select(i);
     single.Select(i);
