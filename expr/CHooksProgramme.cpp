@@ -116,14 +116,8 @@ std::string CHooksProgramme::NombreNom(const CVarContexte& c, bool nonNumeric, i
 std::string CHooksProgramme::Aleatoire(const CVarContexte&) {
   // The C library's generator, taken to 15 bits as on Windows (RAND_MAX is
   // 32767 there), scaled to 0..9999.
-  const long r = static_cast<long>(std::rand() & 0x7FFF);
-  char text[8];
-  const long v = r * 9999 / 32767;
-  text[0] = static_cast<char>('0' + v / 1000);
-  text[1] = static_cast<char>('0' + v / 100 % 10);
-  text[2] = static_cast<char>('0' + v / 10 % 10);
-  text[3] = static_cast<char>('0' + v % 10);
-  return std::string(text, 4);
+  const int64_t r = std::rand() & 0x7FFF;
+  return FormaterNombre(r * 9999 / 32767, 4);
 }
 
 std::string CHooksProgramme::LignePressePapier(const CVarContexte& c, int digit) {

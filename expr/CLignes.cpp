@@ -64,15 +64,11 @@ int LireFichierTexte(const std::string& nom, uint64_t* modif, std::string* octet
   COsFile file;
   if (file.OpenRead(nom.c_str()) != 0 || file.ModTime(modif) != 0) return -1;
   if (!octets) return 0;
+  // A short count comes only at the end of the file.
   octets->assign(kOctetsMaxFichierTexte, '\0');
-  size_t total = 0;
-  while (total < octets->size()) {
-    uint32_t got = 0;
-    if (file.Read(&(*octets)[total], static_cast<uint32_t>(octets->size() - total), &got) != 0) return -1;
-    if (got == 0) break;
-    total += got;
-  }
-  octets->resize(total);
+  uint32_t got = 0;
+  if (file.Read(&(*octets)[0], static_cast<uint32_t>(octets->size()), &got) != 0) return -1;
+  octets->resize(got);
   return 0;
 }
 

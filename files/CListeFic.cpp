@@ -11,6 +11,8 @@
 #include "expr/CColonnes.h"
 #include "expr/CCollision.h"
 #include "expr/CHooksProgramme.h"
+#include "expr/CNoms.h"
+#include "ops/CFsHelpers.h"
 #include "ops/COperation.h"
 #include "config/CMultilangue.h"
 #include "os/AnsiCase.h"
@@ -23,12 +25,6 @@ std::string Trim(const std::string& s) {
   if (b == std::string::npos) return {};
   const size_t e = s.find_last_not_of(" \t");
   return s.substr(b, e - b + 1);
-}
-
-std::string CurrentDirectory() {
-  char buf[MAX_PATH + 1];
-  const DWORD n = GetCurrentDirectoryA(sizeof buf, buf);
-  return (n == 0 || n >= sizeof buf) ? std::string() : std::string(buf, n);
 }
 
 std::string WithBackslash(std::string dir) {
@@ -277,12 +273,9 @@ void CListeFic::RecomputeFutureNames() {
   const CNettoyage cleanup(CleanupOptions());
   CHooksProgramme hooks;
   CCalculNoms run(options, &hooks);
-  char cwd[MAX_PATH + 1];
-  const DWORD n = GetCurrentDirectoryA(sizeof cwd, cwd);
-  if (n > 0 && n < sizeof cwd) run.repCourant.assign(cwd, n);
+  run.repCourant = CurrentDirectory();
   run.nettoyage = [&cleanup](const CFichier& e, std::string& name) {
-    const size_t slash = e.name.rfind('\\');
-    cleanup.Appliquer(name, slash == std::string::npos ? std::string() : e.name.substr(0, slash + 1));
+    cleanup.Appliquer(name, NomRepertoire(e.name));
   };
   bool shown = false;
   run.progression = [this, &shown](size_t done, size_t) {

@@ -4,6 +4,8 @@
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
+#include "expr/CNoms.h"
+#include "ops/CFsHelpers.h"
 #include "res/resource.h"
 
 bool CMainWindow::Create(HINSTANCE inst, const std::string& title) {
@@ -97,14 +99,9 @@ void CMainWindow::Navigate(int delta) {
 }
 
 void CMainWindow::LoadParent() {
-  char cwd[MAX_PATH + 1];
-  const DWORD n = GetCurrentDirectoryA(sizeof cwd, cwd);
-  if (n > 0 && n < sizeof cwd) {
-    std::string current(cwd, n);
-    if (!current.empty() && current.back() == '\\') current.pop_back();
-    const size_t slash = current.rfind('\\');
-    if (slash != std::string::npos) list_.Pending().focusName = current.substr(slash + 1);
-  }
+  std::string current = CurrentDirectory();
+  if (!current.empty() && current.back() == '\\') current.pop_back();
+  if (current.find('\\') != std::string::npos) list_.Pending().focusName = NomSansChemin(current);
   list_.Pending().threaded = true;
   list_.Pending().addToHistory = true;
   list_.LoadDirectory("..", true);
