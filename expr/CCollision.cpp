@@ -120,14 +120,6 @@ std::string PartieBase(const std::string& nom) {
   return nom.substr(debut, fin - debut);
 }
 
-namespace {
-
-std::string Majuscules(std::string s) {
-  AnsiUpperInPlace(s);
-  return s;
-}
-
-}  // namespace
 
 void CCollision::Vider() {
   noms_.Vider();
@@ -135,17 +127,17 @@ void CCollision::Vider() {
 }
 
 void CCollision::Ajouter(const std::string& nom_futur) {
-  const std::string haut = Majuscules(nom_futur);
+  const std::string haut = AnsiUpperCopy(nom_futur);
   if (avecBases_) bases_.Ajouter(PartieBase(haut));
   if (avecNoms_) noms_.Ajouter(haut);
 }
 
 size_t CCollision::Compter(const std::string& prefixe) const {
-  return noms_.Compter(Majuscules(prefixe));
+  return noms_.Compter(AnsiUpperCopy(prefixe));
 }
 
 size_t CCollision::CompterBase(const std::string& prefixe) const {
-  return bases_.Compter(Majuscules(PartieBase(prefixe)));
+  return bases_.Compter(AnsiUpperCopy(PartieBase(prefixe)));
 }
 
 std::string FormaterNombre(int64_t valeur, int taille) {

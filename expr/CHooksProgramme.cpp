@@ -71,9 +71,7 @@ int CHooksProgramme::PathIndex(const CVarContexte& c) {
     pathIndex_.assign(c.selection->size(), 0);
     std::unordered_map<std::string, int> seen;
     for (size_t k = 0; k < c.selection->size(); ++k) {
-      std::string dir = NomRepertoire((*c.selection)[k]->name);
-      AnsiUpperInPlace(dir);
-      pathIndex_[k] = seen[dir]++;
+      pathIndex_[k] = seen[AnsiUpperCopy(NomRepertoire((*c.selection)[k]->name))]++;
     }
   }
   const size_t k = static_cast<size_t>(c.selIndex);

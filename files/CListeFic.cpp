@@ -39,12 +39,6 @@ void ShowAccessError(HWND owner, const std::string& dir) {
 }
 
 // Names are matched as the file system matches them: without regard to case.
-std::string NameKey(const std::string& name) {
-  std::string key = name;
-  AnsiUpperInPlace(key);
-  return key;
-}
-
 void SetRowState(HWND list, int row, UINT state, UINT mask) {
   LVITEMA item = {};
   item.stateMask = mask;
@@ -228,14 +222,14 @@ void CListeFic::OnLoaded(WPARAM w) {
       if (!loader_.request.selectFilter.empty()) SelectWithFilter(loader_.request.selectFilter, false, true);
       if (loader_.reload) {
         std::unordered_map<std::string, int> rows;
-        for (int i = 0; i < model_.Count(); ++i) rows.emplace(NameKey(model_.Entries()[i].name), i);
+        for (int i = 0; i < model_.Count(); ++i) rows.emplace(AnsiUpperCopy(model_.Entries()[i].name), i);
         std::vector<int> again;
         for (const std::string& name : highlighted) {
-          auto it = rows.find(NameKey(name));
+          auto it = rows.find(AnsiUpperCopy(name));
           if (it != rows.end()) again.push_back(it->second);
         }
         SetHighlight(again);
-        auto it = rows.find(NameKey(focusedName));
+        auto it = rows.find(AnsiUpperCopy(focusedName));
         if (!focusedName.empty() && it != rows.end()) SetFocusItem(it->second);
       }
       if (!loader_.request.focusName.empty()) FocusName(loader_.request.focusName);
@@ -419,10 +413,10 @@ void CListeFic::Recompute(const std::string& expression) {
 
 void CListeFic::CarryOver(std::vector<CFichier>& fresh) const {
   std::unordered_map<std::string, size_t> byName;
-  for (size_t i = 0; i < fresh.size(); ++i) byName.emplace(NameKey(fresh[i].name), i);
+  for (size_t i = 0; i < fresh.size(); ++i) byName.emplace(AnsiUpperCopy(fresh[i].name), i);
   for (const CFichier& old : model_.Entries()) {
     if (old.selOrder < 0 && old.history.empty()) continue;
-    auto it = byName.find(NameKey(old.name));
+    auto it = byName.find(AnsiUpperCopy(old.name));
     if (it == byName.end()) continue;  // vanished: its selection and records go with it
     CFichier& e = fresh[it->second];
     e.selOrder = old.selOrder;  // the model renumbers in this order

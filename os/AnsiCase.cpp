@@ -70,6 +70,11 @@ void AnsiUpperInPlace(std::string& s) {
   for (char& c : s) c = static_cast<char>(AnsiUpper(static_cast<unsigned char>(c)));
 }
 
+std::string AnsiUpperCopy(std::string s) {
+  AnsiUpperInPlace(s);
+  return s;
+}
+
 void AnsiLowerInPlace(std::string& s) {
   for (char& c : s) c = static_cast<char>(AnsiLower(static_cast<unsigned char>(c)));
 }

@@ -22,6 +22,8 @@
 unsigned char AnsiUpper(unsigned char c);
 unsigned char AnsiLower(unsigned char c);
 void AnsiUpperInPlace(std::string& s);
+// An upper-cased copy: the key of names compared without regard to case.
+std::string AnsiUpperCopy(std::string s);
 void AnsiLowerInPlace(std::string& s);
 // Case-insensitive comparison of two byte strings through AnsiUpper; <0, 0, >0.
 int AnsiCompareNoCase(const char* a, size_t na, const char* b, size_t nb);
