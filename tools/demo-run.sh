@@ -3,6 +3,8 @@
 # of velto.exe under Wine, headless, then the directory as the loader sees it.
 # Usage: tools/demo-run.sh VELTO_EXE DIR
 set -euo pipefail
+. "$(dirname "$0")/wine-env.sh"
+velto_find_wine
 exe=$1
 dir=$2
 bin=$(dirname "$exe")

@@ -8,7 +8,7 @@
 #   names   100,000 files, future names only    neither /R nor /C
 # plus the recursive rename and the future names at a tenth of the size, so the
 # growth of Velto's own cost (its time minus the bare loop's, per file) shows.
-# Usage: bench/batch/run.sh [build/win32]
+# Usage: bench/batch/run.sh [build/win64]
 # ONLY=figure-files (as printed, e.g. "rename/T-10000") runs that figure alone.
 # RUNS (default 3) is the number of runs a median is taken of; BIG_RUNS
 # (default 1) the same for the copy and the two full-size renames, which spend
@@ -17,10 +17,12 @@
 # each would take half an hour.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-WIN=$(cd "${1:-$ROOT/build/win32}" && pwd)
+WIN=$(cd "${1:-$ROOT/build/win64}" && pwd)
 RUNS=${RUNS:-3}
 BIG_RUNS=${BIG_RUNS:-1}
-export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix} WINEDEBUG=-all TZ=UTC LANG=C.UTF-8
+export TZ=UTC
+. "$ROOT/tools/wine-env.sh"
+velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
 work=$(mktemp -d)
 trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
 wineserver -p 2>/dev/null || true
@@ -82,10 +84,10 @@ figure() {
   wd=$(winepath -w "$work/d")
   cfg=$(winepath -w "$work/bench.ini")
   bare=$(for i in $(seq "$runs"); do
-    timed "$subs" "$per" "$bytes" wine "$WIN/bench/bare_batch.exe" "$mode" "$wd" $rec
+    timed "$subs" "$per" "$bytes" "$WINELOADER" "$WIN/bench/bare_batch.exe" "$mode" "$wd" $rec
   done | median)
   velto=$(for i in $(seq "$runs"); do
-    timed "$subs" "$per" "$bytes" wine "$WIN/velto.exe" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P
+    timed "$subs" "$per" "$bytes" "$WINELOADER" "$WIN/velto.exe" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P
   done | median)
   printf '%-9s %8d %5d %9.2f %9.2f %6.2f %9.1f\n' "$label$rec" "$n" "$runs" "$bare" "$velto" \
     "$(echo "$velto / $bare" | bc -l)" "$(echo "($velto - $bare) * 1000000 / $n" | bc -l)"

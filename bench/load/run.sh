@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Synchronous start-up load of 10,000 and 100,000 empty files through
 # `velto.exe /D dir /Q /P`, against the bare find loop, in the same run.
-# Usage: bench/load/run.sh [build/win32]
+# Usage: bench/load/run.sh [build/win64]
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-WIN=${1:-$ROOT/build/win32}
-export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix} WINEDEBUG=-all TZ=UTC LANG=C.UTF-8
+WIN=${1:-$ROOT/build/win64}
+export TZ=UTC
+. "$ROOT/tools/wine-env.sh"
+velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
 work=$(mktemp -d)
 trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
 wineserver -p 2>/dev/null || true

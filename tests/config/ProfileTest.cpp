@@ -39,7 +39,7 @@ TEST(ProfileText, IntegersParseOnlyWhenTheWholeTextIsANumber) {
   for (const IntCase& c : cases) {
     int v = 12345;
     EXPECT_EQ(ProfileParse(c.text, &v), c.ok) << c.text;
-    if (c.ok) EXPECT_EQ(v, c.value) << c.text;
+    if (c.ok) { EXPECT_EQ(v, c.value) << c.text; }
   }
 }
 
@@ -53,7 +53,7 @@ TEST(ProfileText, BooleansAreIntegersAndYesIsNotOne) {
   for (const Case& c : cases) {
     bool v = false;
     EXPECT_EQ(ProfileParse(c.text, &v), c.ok) << c.text;
-    if (c.ok) EXPECT_EQ(v, c.value) << c.text;
+    if (c.ok) { EXPECT_EQ(v, c.value) << c.text; }
   }
   EXPECT_EQ(ProfileFormat(true), "1");
   EXPECT_EQ(ProfileFormat(false), "0");
@@ -80,7 +80,7 @@ TEST(ProfileText, DoublesUseSixDigitsAndAPointWhateverTheLocale) {
   for (const Case& c : cases) {
     double d = -99;
     EXPECT_EQ(ProfileParse(c.text, &d), c.ok) << c.text;
-    if (c.ok) EXPECT_DOUBLE_EQ(d, c.value) << c.text;
+    if (c.ok) { EXPECT_DOUBLE_EQ(d, c.value) << c.text; }
   }
 }
 

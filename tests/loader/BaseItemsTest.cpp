@@ -106,7 +106,7 @@ TEST(BaseItems, TypeNamesAreCachedPerExtension) {
     for (int round = 0; round < 2; ++round) {
       std::string type;
       EXPECT_EQ(cache.TypeName(t.Path(n), false, type), ok) << n;
-      if (ok) EXPECT_EQ(type, info.szTypeName) << n;
+      if (ok) { EXPECT_EQ(type, info.szTypeName) << n; }
     }
   }
 }

@@ -33,7 +33,7 @@ std::string Scratch(const std::string& leaf) {
 void Write(const std::string& path, const std::string& bytes) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   ASSERT_NE(f, nullptr) << path;
-  if (!bytes.empty()) ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
+  if (!bytes.empty()) { ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size()); }
   std::fclose(f);
 }
 

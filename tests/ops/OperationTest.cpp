@@ -45,7 +45,7 @@ TEST_F(Operation, RenameOutcomes) {
       const bool recorded = entries[i].history.count(1) > 0;
       EXPECT_EQ(recorded, c.results[i] == 0) << c.label << " entry " << i;
       EXPECT_EQ(entries[i].lastError != 0, c.results[i] == 1) << c.label << " entry " << i;
-      if (c.results[i] == 0) EXPECT_EQ(entries[i].name, c.files[i].second) << c.label;
+      if (c.results[i] == 0) { EXPECT_EQ(entries[i].name, c.files[i].second) << c.label; }
     }
     EXPECT_EQ(t.Snapshot(), c.after) << c.label;
   }
