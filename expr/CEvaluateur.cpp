@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr int kItemImgAudio = 36;   // %AIf
-constexpr int kItemImgVideo = 56;   // %VIf
-constexpr int kItemDateDv = 57;     // %VDd
-constexpr int kItemTimeCode = 58;   // %VDt
 constexpr long long kTicksPerSecond = 10000000LL;
 constexpr long long kSecondsTo1970 = 11644473600LL;
 
@@ -278,7 +274,7 @@ bool CEvaluateur::ReadVariable(Var& v) {
       if ((c == 'A' || c == 'V') && c1 == 'I') {
         if (v.At(2) == 'f' && v.Left() > 2) {
           v.Skip(3);
-          return item(c == 'A' ? kItemImgAudio : kItemImgVideo);
+          return item(c == 'A' ? kItemAIf : kItemVIf);
         }
         v.Skip(2);
         return false;
@@ -287,7 +283,7 @@ bool CEvaluateur::ReadVariable(Var& v) {
         const char c2 = v.Left() > 2 ? v.At(2) : '\0';
         if (c2 == 'd' || c2 == 't') {
           v.Skip(3);
-          return item(c2 == 'd' ? kItemDateDv : kItemTimeCode);
+          return item(c2 == 'd' ? kItemVDd : kItemVDt);
         }
         v.Skip(2);
         return false;

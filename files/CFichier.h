@@ -8,19 +8,19 @@
 #include <utility>
 
 #include "expr/CDonnees.h"
+#include "files/ItemIds.h"
 
-// Item numbers of the base items, taken from the directory listing.
+// The base items, taken from the directory listing, by their roles.
 enum BaseItem {
-  kItemNom = 0,        // %f   current name
-  kItemNomFutur = 1,   // future name (no variable)
-  kItemSel = 2,        // %n   "Sel"
-  kItemNomDos = 3,     // %fd  DOS name
-  kItemType = 4,       // %y   shell type name
-  kItemTaille = 5,     // %s   size text
-  kItemDateCrea = 6,   // %dc
-  kItemDateAcces = 7,  // %da
-  kItemDateModif = 8,  // %dm
-  kItemAttributs = 9,  // %a
+  kItemNom = kItemf,         // current name
+  kItemSel = kItemn,         // "Sel"
+  kItemNomDos = kItemfd,     // DOS name
+  kItemType = kItemy,        // shell type name
+  kItemTaille = kItems,      // size text
+  kItemDateCrea = kItemdc,
+  kItemDateAcces = kItemda,
+  kItemDateModif = kItemdm,
+  kItemAttributs = kItema,
 };
 
 // What one operation step did to one entry. `applied` tells whether the step
