@@ -12,6 +12,10 @@
 velto_find_wine() {
   local c
   WINELOADER=${VELTO_WINELOADER:-}
+  if [ -n "$WINELOADER" ] && [ ! -x "$WINELOADER" ]; then
+    echo "velto: VELTO_WINELOADER names $WINELOADER, which is not an executable Wine loader." >&2
+    return 1
+  fi
   if [ -z "$WINELOADER" ]; then
     for c in /usr/lib/wine/wine64 /usr/lib64/wine/wine64 /usr/lib/x86_64-linux-gnu/wine/wine64 \
              "$(command -v wine64 2>/dev/null || true)"; do

@@ -97,6 +97,7 @@ printf '%-9s %8s %5s %9s %9s %6s %9s\n' figure files runs bare_s velto_s ratio e
 figure names   "$RUNS"      0  10000   0 list
 figure names   "$RUNS"      0 100000   0 list
 figure copy    "$BIG_RUNS"  0  10000 100 copy /C
+figure rename  "$RUNS"      0   2000   0 rename /R
 figure rename  "$BIG_RUNS"  0  10000   0 rename /R
 figure rename  "$RUNS"     10   1000   0 rename /R
 figure rename  "$BIG_RUNS" 100  1000   0 rename /R
