@@ -86,7 +86,10 @@ winepath() { "$WINELOADER" winepath.exe "$@" | tr -d '\r'; }
 # interrupted run has no ready mark: it is removed and made again.
 velto_wine_prefix() {
   local ready=$WINEPREFIX/.velto-ready
-  [ -f "$ready" ] && return 0
+  if [ -f "$ready" ]; then
+    velto_wine_fonts
+    return 0
+  fi
   if [ -e "$WINEPREFIX" ]; then
     echo "== Removing the unfinished Wine prefix in $WINEPREFIX"
     wineserver -k 2>/dev/null || true
@@ -100,7 +103,21 @@ velto_wine_prefix() {
     echo "velto: the Wine prefix in $WINEPREFIX could not be created (wineboot left no system registry); see 'WINEDEBUG=err+all $WINELOADER wineboot.exe -i'." >&2
     return 1
   fi
+  velto_wine_fonts
   touch "$ready"
+}
+
+# Wine draws the caption buttons (minimise, maximise, close) with its Marlett
+# font, but this Wine does not find the TrueType fonts of its data directory,
+# so the buttons came out as the letters "0 1 r". Fonts in the prefix's own
+# Fonts folder are always found.
+velto_wine_fonts() {
+  local f dest=$WINEPREFIX/drive_c/windows/Fonts
+  [ -d "$dest" ] || return 0
+  for f in /usr/share/wine/fonts/*.ttf; do
+    [ -f "$f" ] && [ ! -e "$dest/$(basename "$f")" ] && cp "$f" "$dest/"
+  done
+  return 0
 }
 
 # velto_wine_setup PREFIX [strict]: everything a script needs before its
