@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "expr/CDonnees.h"
 #include "files/ItemIds.h"
@@ -29,11 +30,21 @@ enum BaseItem {
 // produce (a redo that failed leaves its record unapplied). `order` is the
 // entry's rank within its step: undo replays a step backwards and redo forwards,
 // so chains (b->c then a->b) come back in an order in which every name is free.
+// One file or directory a copy created, with the size and write time it had
+// then: undoing the copy removes only what still holds what the copy wrote.
+struct CCopie {
+  std::string path;
+  bool isDir = false;
+  uint64_t size = 0;
+  uint64_t writeTime = 0;
+};
+
 struct CHistRecord {
   std::string before;
   std::string after;
   bool applied = true;
   int order = 0;
+  std::vector<CCopie> copied;  // a copy step's creations, in the order made
 };
 
 struct CFichier {

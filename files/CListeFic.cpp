@@ -394,10 +394,12 @@ int CListeFic::RenameInPlace(int row, const std::string& name) {
   if (name.empty()) return -2;
   CFichier& entry = model_.Entry(row);
   if (entry.isParent) return -3;
-  const int step = history_.Begin(0, model_.MutableEntries());
+  const int step = history_.Begin(0);
   HoldMonitor(0);
   Langue().SetOperationRunning(true);
   const int r = OperateEntry(entry, step, 0, name, Callbacks(306));
+  // A rename in place is a step of its own even when it fails.
+  history_.Commit(model_.MutableEntries());
   Langue().SetOperationRunning(false);
   RedrawItems(row, row);
   ReleaseMonitor(0);

@@ -70,60 +70,117 @@ int CreatePathDirectories(const std::string& p) {
   // Each further backslash ends a directory to create.
   for (size_t i = pos + 1; i < len; ++i) {
     if (p[i] != '\\') continue;
-    if (!CreateDirectoryA(p.substr(0, i).c_str(), nullptr)) {
+    const std::string dir = p.substr(0, i);
+    if (!CreateDirectoryA(dir.c_str(), nullptr)) {
+      // A drive root or a protected parent answers "access denied" even when
+      // it exists: the walk goes on only when it is there. (A file in the way
+      // is left to the move or copy, which fails on it with "path not found".)
       const DWORD e = GetLastError();
-      if (e != ERROR_ALREADY_EXISTS && e != ERROR_ACCESS_DENIED) return -2;
-    }
-  }
-  const DWORD e = GetLastError();
-  if (e == ERROR_ALREADY_EXISTS || e == ERROR_ACCESS_DENIED) SetLastError(0);
-  return 0;
-}
-
-int CopyTree(const std::string& from, const std::string& to) {
-  const DWORD attrs = GetFileAttributesA(from.c_str());
-  if (attrs == INVALID_FILE_ATTRIBUTES) return -1;
-  if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) return CopyFileA(from.c_str(), to.c_str(), TRUE) ? 0 : -2;
-  if (!CreateDirectoryA(to.c_str(), nullptr) && GetLastError() != ERROR_ACCESS_DENIED) return -3;
-  CFind find(from);
-  if (!find.Valid()) return -4;
-  do {
-    if (find.IsDots()) continue;
-    const std::string name = find.Data().cFileName;
-    if (CopyTree(from + "\\" + name, to + "\\" + name) != 0) {
-      const DWORD e = GetLastError();
-      if (e != 0) {
+      if (e != ERROR_ALREADY_EXISTS && (e != ERROR_ACCESS_DENIED || !IsDirectory(dir))) {
         SetLastError(e);
-        return -5;
+        return -2;
       }
     }
-  } while (find.Next());
+  }
   SetLastError(0);
   return 0;
 }
 
-int DeleteTree(const std::string& path) {
-  const DWORD attrs = GetFileAttributesA(path.c_str());
+namespace {
+
+// The size and write time of what path names now; false when it is gone.
+bool Stamp(const std::string& path, CCopie* c) {
+  WIN32_FILE_ATTRIBUTE_DATA d;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return false;
+  c->isDir = (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  c->size = (static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
+  c->writeTime = (static_cast<uint64_t>(d.ftLastWriteTime.dwHighDateTime) << 32) | d.ftLastWriteTime.dwLowDateTime;
+  return true;
+}
+
+void Record(const std::string& path, std::vector<CCopie>* made) {
+  CCopie c;
+  c.path = path;
+  Stamp(path, &c);
+  made->push_back(std::move(c));
+}
+
+int CopyInto(const std::string& from, const std::string& to, std::vector<CCopie>* made) {
+  const DWORD attrs = GetFileAttributesA(from.c_str());
   if (attrs == INVALID_FILE_ATTRIBUTES) return -1;
-  if ((attrs & FILE_ATTRIBUTE_READONLY) &&
-      !SetFileAttributesA(path.c_str(), attrs & ~FILE_ATTRIBUTE_READONLY))
-    return -2;
-  if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) return DeleteFileA(path.c_str()) ? 0 : -3;
-  {
-    CFind find(path);
-    if (!find.Valid()) return -4;
-    do {
-      if (find.IsDots()) continue;
-      if (DeleteTree(path + "\\" + find.Data().cFileName) != 0) {
-        const DWORD e = GetLastError();
-        if (e != 0) {
-          SetLastError(e);
-          return -5;
-        }
-      }
-    } while (find.Next());
+  if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (!CopyFileA(from.c_str(), to.c_str(), TRUE)) return -2;
+    Record(to, made);
+    return 0;
   }
-  return RemoveDirectoryA(path.c_str()) ? 0 : -6;
+  // Any refusal, "access denied" included, is a failure: the copy makes a new
+  // directory and never merges into one that exists.
+  if (!CreateDirectoryA(to.c_str(), nullptr)) return -3;
+  Record(to, made);
+  CFind find(from);
+  if (!find.Valid()) return -4;
+  for (;;) {
+    if (!find.IsDots()) {
+      const std::string name = find.Data().cFileName;
+      if (CopyInto(from + "\\" + name, to + "\\" + name, made) != 0) return -5;
+    }
+    if (!find.Next()) break;
+  }
+  // A listing broken midway is a failure, not the end of the directory.
+  return GetLastError() == ERROR_NO_MORE_FILES ? 0 : -6;
+}
+
+}  // namespace
+
+int CopyTree(const std::string& from, const std::string& to, std::vector<CCopie>* made) {
+  std::vector<CCopie> local;
+  std::vector<CCopie>& list = made ? *made : local;
+  const size_t first = list.size();
+  const int r = CopyInto(from, to, &list);
+  if (r == 0) {
+    SetLastError(0);
+    return 0;
+  }
+  DWORD e = GetLastError();
+  if (e == 0) e = ERROR_GEN_FAILURE;
+  std::vector<CCopie> partial(list.begin() + static_cast<std::ptrdiff_t>(first), list.end());
+  list.resize(first);
+  int left = 0;
+  DeleteCopied(partial, &left);
+  SetLastError(e);
+  return r;
+}
+
+int DeleteCopied(std::vector<CCopie>& made, int* left) {
+  *left = 0;
+  DWORD firstError = 0;
+  std::vector<CCopie> kept;
+  for (auto it = made.rbegin(); it != made.rend(); ++it) {
+    CCopie now;
+    if (!Stamp(it->path, &now)) continue;  // already gone
+    DWORD err = 0;
+    if (now.isDir != it->isDir || (!it->isDir && (now.size != it->size || now.writeTime != it->writeTime))) {
+      err = ERROR_FILE_EXISTS;  // replaced or changed since the copy: not ours to delete
+    } else {
+      const DWORD attrs = GetFileAttributesA(it->path.c_str());
+      if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesA(it->path.c_str(), attrs & ~FILE_ATTRIBUTE_READONLY);
+      const BOOL ok = it->isDir ? RemoveDirectoryA(it->path.c_str()) : DeleteFileA(it->path.c_str());
+      if (!ok) {
+        err = GetLastError();
+        if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY))
+          SetFileAttributesA(it->path.c_str(), attrs);
+      }
+    }
+    if (err == 0) continue;
+    if (firstError == 0) firstError = err;
+    ++*left;
+    kept.push_back(*it);
+  }
+  made.assign(kept.rbegin(), kept.rend());
+  if (*left == 0) return 0;
+  SetLastError(firstError);
+  return -1;
 }
 
 bool HasDeviceName(const std::string& path) {

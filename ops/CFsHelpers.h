@@ -4,17 +4,27 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
+
+#include "files/CFichier.h"
 
 // The process current directory; empty when it cannot be read.
 std::string CurrentDirectory();
 
 // Creates the directories of a path prefix that ends with a backslash.
 int CreatePathDirectories(const std::string& prefix);
+
 // Copies a file or a whole directory tree; never overwrites, never merges
-// into an existing directory.
-int CopyTree(const std::string& from, const std::string& to);
-// Deletes a file or a whole directory tree, clearing read-only attributes.
-int DeleteTree(const std::string& path);
+// into an existing directory. Everything created is appended to made, in the
+// order made. A copy that fails midway removes what it created (the error of
+// the failure stays the last error).
+int CopyTree(const std::string& from, const std::string& to, std::vector<CCopie>* made);
+// Removes what a copy created, newest first: each file only while it still
+// has the size and write time the copy gave it, each directory only once
+// empty. What is removed (or already gone) leaves made; what stays is counted
+// in *left. 0 when nothing stays, else -1 with the last error set to the
+// reason of the first thing left.
+int DeleteCopied(std::vector<CCopie>& made, int* left);
 
 // The checks made before a target is created: 0 when `to` may be made from
 // `from`, else a Win32 error code. A path component that is a reserved device

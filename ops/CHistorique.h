@@ -3,6 +3,7 @@
 // entries' records.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "files/CFichier.h"
@@ -19,22 +20,38 @@ class CHistorique {
   bool CanUndo() const { return position_ > 0; }
   bool CanRedo() const { return position_ < Count(); }
 
-  // Starts a new step of the given kind and returns its number. Steps beyond
-  // the position (undone ones) are discarded with their records first, so an
-  // undone step is never replayed after a new operation.
-  int Begin(int kind, std::vector<CFichier>& entries) {
-    if (position_ < Count()) {
-      kinds_.resize(position_ < 0 ? 0 : position_);
-      for (CFichier& e : entries) e.history.erase(e.history.upper_bound(position_), e.history.end());
-    }
-    kinds_.push_back(kind);
-    position_ = Count();
-    return position_;
+  // Starts a new step of the given kind and returns the number its records
+  // are made under: one past every step, so the undone steps stay intact
+  // until the new step is kept.
+  int Begin(int kind) {
+    pendingKind_ = kind;
+    return Count() + 1;
   }
-  // Drops the step just begun (no entry succeeded).
-  void DropLast() {
-    if (!kinds_.empty()) kinds_.pop_back();
+  // Keeps the step begun. Only now are the steps beyond the position (undone
+  // ones) discarded with their records, so an undone step is never replayed
+  // after a new operation; the new step's records take the number after the
+  // position.
+  void Commit(std::vector<CFichier>& entries) {
+    const int pending = Count() + 1;
+    const int number = (position_ < 0 ? 0 : position_) + 1;
+    if (number != pending) {
+      for (CFichier& e : entries) {
+        auto rec = e.history.find(pending);
+        const bool has = rec != e.history.end();
+        CHistRecord kept = has ? std::move(rec->second) : CHistRecord();
+        e.history.erase(e.history.upper_bound(number - 1), e.history.end());
+        if (has) e.history[number] = std::move(kept);
+      }
+    }
+    kinds_.resize(static_cast<size_t>(number - 1));
+    kinds_.push_back(pendingKind_);
     position_ = Count();
+  }
+  // Drops the step begun (nothing succeeded): the history stays as it was,
+  // redoable steps included.
+  void Abandon(std::vector<CFichier>& entries) {
+    const int pending = Count() + 1;
+    for (CFichier& e : entries) e.history.erase(pending);
   }
   void Clear() {
     kinds_.clear();
@@ -44,4 +61,5 @@ class CHistorique {
  private:
   std::vector<int> kinds_;
   int position_ = 0;
+  int pendingKind_ = 0;
 };

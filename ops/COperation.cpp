@@ -33,10 +33,11 @@ int Fail(CFichier& e, DWORD code) {
   return 1;
 }
 
-// Copies the entry's file or tree to target, creating missing directories.
-int CopyEntry(CFichier& e, const std::string& target) {
+// Copies the entry's file or tree to target, creating missing directories;
+// what the copy created goes to made.
+int CopyEntry(CFichier& e, const std::string& target, std::vector<CCopie>* made) {
   if (const unsigned long refused = CheckTarget(e.name, target)) return Fail(e, refused);
-  if (!CreatePrefix(target) || CopyTree(e.name, target) != 0) return Fail(e, GetLastError());
+  if (!CreatePrefix(target) || CopyTree(e.name, target, made) != 0) return Fail(e, GetLastError());
   e.lastError = 0;
   return 0;
 }
@@ -78,20 +79,37 @@ std::vector<size_t> ReplayOrder(const std::vector<CFichier>& entries, int step, 
   return indexes;
 }
 
+// A temporary name in the directory of `from`, no longer than its own name,
+// so that it fits wherever the name itself fits.
+std::string TempName(const std::string& from, int attempt) {
+  static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  const size_t slash = from.rfind('\\');
+  const size_t start = slash == std::string::npos ? 0 : slash + 1;
+  const size_t len = from.size() - start;
+  std::string name = len <= 1 ? std::string() : std::string("~");
+  unsigned value = GetTickCount() + static_cast<unsigned>(attempt);
+  const size_t width = len <= 1 ? 1 : std::min<size_t>(len - 1, 6);
+  for (size_t i = 0; i < width; ++i, value /= 36) name += kDigits[value % 36];
+  return from.substr(0, start) + name;
+}
+
 // Moves a file or directory. A change of letter case only goes through a
 // free temporary name: some file systems take a direct case-only rename for
-// a rename onto itself and leave the name as it was.
-bool MoveName(const std::string& from, const std::string& to) {
+// a rename onto itself and leave the name as it was. When the second move
+// fails the first is undone; should that fail too, *stuck is the name the
+// file is left under.
+bool MoveName(const std::string& from, const std::string& to, std::string* stuck) {
   if (!SameNoCase(from, to)) return MoveFileA(from.c_str(), to.c_str()) != 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string temp = from + ".velto~" + std::to_string(GetTickCount() % 100000 + attempt);
+    const std::string temp = TempName(from, attempt);
+    if (SameNoCase(temp, from)) continue;
     if (!MoveFileA(from.c_str(), temp.c_str())) {
       if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS) continue;
       return false;
     }
     if (MoveFileA(temp.c_str(), to.c_str())) return true;
     const DWORD e = GetLastError();
-    MoveFileA(temp.c_str(), from.c_str());
+    if (!MoveFileA(temp.c_str(), from.c_str())) *stuck = temp;
     SetLastError(e);
     return false;
   }
@@ -105,7 +123,12 @@ int RenameEntry(CFichier& e, const std::string& target, const COpCallbacks& cb) 
   if (const unsigned long refused = CheckTarget(e.name, target)) return Fail(e, refused);
   if (!CreatePrefix(target)) return Fail(e, GetLastError());
   // MoveFileA never replaces an existing target.
-  if (!MoveName(e.name, target)) return Fail(e, GetLastError());
+  std::string stuck;
+  if (!MoveName(e.name, target, &stuck)) {
+    const DWORD code = GetLastError();
+    if (!stuck.empty()) e.name = stuck;
+    return Fail(e, code);
+  }
   e.lastError = 0;
   e.name = target;
   if (cb.refresh) cb.refresh(e, extensionChanged);
@@ -121,8 +144,9 @@ int OperateEntry(CFichier& e, int step, int kind, const std::string& future, con
   if (future.empty()) return -1;
   if (future == e.name) return -2;
   const std::string before = e.name;
-  const int r = kind == 0 ? RenameEntry(e, future, cb) : CopyEntry(e, future);
-  if (r == 0) e.history[step] = CHistRecord{before, future, true, order};
+  std::vector<CCopie> made;
+  const int r = kind == 0 ? RenameEntry(e, future, cb) : CopyEntry(e, future, &made);
+  if (r == 0) e.history[step] = CHistRecord{before, future, true, order, std::move(made)};
   return r;
 }
 
@@ -131,7 +155,7 @@ int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selecti
   stats = COpStats();
   if (kind != 0 && kind != 1) return -1;
   if (selection.empty()) return 0;
-  const int step = history.Begin(kind, entries);
+  const int step = history.Begin(kind);
   CProgress progress(cb);
   int done = 0;
   for (int index : selection) {
@@ -146,7 +170,10 @@ int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selecti
     }
     progress.Done(++done);
   }
-  if (!stats.anySucceeded) history.DropLast();
+  if (stats.anySucceeded)
+    history.Commit(entries);
+  else
+    history.Abandon(entries);
   return 0;
 }
 
@@ -164,17 +191,21 @@ void Replay(std::vector<CFichier>& entries, int step, int kind, bool undo, const
     if (rec.applied != undo) continue;
     const std::string& target = undo ? rec.before : rec.after;
     int r = 0;
+    int left = 0;
     if (kind == 0) {
       r = e.name == target ? 0 : RenameEntry(e, target, cb);
     } else if (kind == 1 && undo) {
-      r = DeleteTree(rec.after) == 0 ? 0 : Fail(e, GetLastError());
+      // Only what the copy made and that still holds what it wrote goes;
+      // each thing left counts as one failure.
+      r = DeleteCopied(rec.copied, &left) == 0 ? 0 : Fail(e, GetLastError());
       if (r == 0) e.lastError = 0;
     } else if (kind == 1) {
-      r = CopyEntry(e, rec.after);
+      rec.copied.clear();
+      r = CopyEntry(e, rec.after, &rec.copied);
     }
     if (r == 0) rec.applied = !undo;
     if (kind == 0 || r != 0) Redraw(cb, i);
-    if (e.lastError != 0) ++stats.failures;
+    if (e.lastError != 0) stats.failures += left > 1 ? left : 1;
     progress.Done(++done);
   }
 }

@@ -39,18 +39,36 @@ TEST(FsHelpers, DeviceNames) {
   for (const auto& c : cases) EXPECT_EQ(HasDeviceName(c.path), c.device) << c.path;
 }
 
-TEST(FsHelpers, CopyAndDeleteTree) {
+TEST(FsHelpers, CopyTreeAndDeleteWhatItMade) {
   TempTree t;
   t.Dir("src");
   t.Dir("src\\in");
   t.File("src\\in\\f", "F", FILE_ATTRIBUTE_READONLY);
+  t.File("src\\g", "G");
   t.Dir("dst");
+  std::vector<CCopie> made;
   // A directory is never merged into an existing one.
-  EXPECT_EQ(CopyTree(t.Path("src"), t.Path("dst")), -3);
-  EXPECT_EQ(CopyTree(t.Path("none"), t.Path("x")), -1);
-  EXPECT_EQ(CopyTree(t.Path("src"), t.Path("copy")), 0);
+  EXPECT_EQ(CopyTree(t.Path("src"), t.Path("dst"), &made), -3);
+  EXPECT_EQ(CopyTree(t.Path("none"), t.Path("x"), &made), -1);
+  EXPECT_TRUE(made.empty());
+  EXPECT_EQ(CopyTree(t.Path("src"), t.Path("copy"), &made), 0);
+  EXPECT_EQ(made.size(), 4u);  // copy, copy\in, copy\in\f, copy\g in some listing order
   EXPECT_EQ(t.Read("copy\\in\\f"), "F");
-  EXPECT_EQ(DeleteTree(t.Path("copy")), 0);
+  // A file changed since the copy, and one added by someone else, stay with
+  // their directories; the rest goes.
+  t.File("copy\\g", "changed");
+  t.File("copy\\in\\mine", "M");
+  int left = 0;
+  EXPECT_EQ(DeleteCopied(made, &left), -1);
+  EXPECT_EQ(left, 3);  // copy\g, copy\in, copy
+  EXPECT_FALSE(t.Exists("copy\\in\\f"));
+  EXPECT_EQ(t.Read("copy\\g"), "changed");
+  EXPECT_EQ(t.Read("copy\\in\\mine"), "M");
+  // Once the others' files are gone, what is left of the copy goes too.
+  DeleteFileA(t.Path("copy\\in\\mine").c_str());
+  DeleteFileA(t.Path("copy\\g").c_str());
+  EXPECT_EQ(DeleteCopied(made, &left), 0);
+  EXPECT_EQ(left, 0);
   EXPECT_FALSE(t.Exists("copy"));
-  EXPECT_EQ(DeleteTree(t.Path("copy")), -1);
+  EXPECT_TRUE(made.empty());
 }

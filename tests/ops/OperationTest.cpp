@@ -183,3 +183,58 @@ TEST_F(Operation, UndoNeverDeletesAFileItsStepDidNotMake) {
   Undo(entries, history, callbacks, s);
   EXPECT_EQ(tree.Read("b.txt"), "someone else's");
 }
+
+TEST_F(Operation, UndoOfACopyLeavesWhatOthersPutInIt) {
+  tree.Dir("album");
+  tree.File("album\\cover.jpg", "C");
+  tree.File("album\\t1.mp3", "T1");
+  tree.File("x.jpg", "mine");
+  Select({{"album", "backup\\album"}, {"x.jpg", "backup\\album\\x.jpg"}});
+  selection = {0};
+  Run(1);
+  selection = {1};
+  Run(0);
+  ASSERT_EQ(history.Count(), 2);
+  tree.File("x.jpg", "camera import");
+  tree.File("backup\\album\\t1.mp3", "edited");
+  COpStats s;
+  ASSERT_EQ(Undo(entries, history, callbacks, s), 0);  // x.jpg is taken: step 2 fails
+  EXPECT_EQ(s.failures, 1);
+  ASSERT_EQ(Undo(entries, history, callbacks, s), 0);
+  EXPECT_EQ(s.failures, 2);  // the edited copy and the directory holding others' files
+  EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{"album\\cover.jpg", "C"},
+                                                                   {"album\\t1.mp3", "T1"},
+                                                                   {"x.jpg", "camera import"},
+                                                                   {"backup\\album\\x.jpg", "mine"},
+                                                                   {"backup\\album\\t1.mp3", "edited"}}));
+}
+
+TEST_F(Operation, AnOperationThatChangesNothingKeepsTheRedoSteps) {
+  tree.File("a.txt", "A");
+  tree.File("b.txt", "B");
+  Select({{"a.txt", "a2.txt"}, {"b.txt", "a.txt"}});
+  selection = {0};
+  Run(0);
+  COpStats s;
+  Undo(entries, history, callbacks, s);
+  selection = {1};
+  Run(0);  // a.txt is back: b.txt cannot take its name
+  EXPECT_EQ(stats.failures, 1);
+  EXPECT_EQ(history.Count(), 1);
+  ASSERT_EQ(Redo(entries, history, callbacks, s), 0);
+  EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{"a2.txt", "A"}, {"b.txt", "B"}}));
+}
+
+TEST_F(Operation, CaseOnlyRenameOfTheLongestNameThatFits) {
+  // The full path of the longest name is one short of the ANSI calls' limit.
+  const size_t room = MAX_PATH - 1 - (tree.Root().size() + 1);
+  const std::string name = std::string(std::min<size_t>(room, 250) - 4, 'q') + ".txt";
+  std::string upper = name;
+  for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  tree.File(name, "L");
+  Select({{name, upper}});
+  Run(0);
+  EXPECT_EQ(stats.failures, 0) << entries[0].lastError;
+  EXPECT_EQ(entries[0].name, upper);
+  EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{upper, "L"}}));
+}
