@@ -1,7 +1,10 @@
 // Randomized data safety: random trees, random colliding expressions' results
-// (moves into new directories, swaps, chains, case changes, copies), then undo
-// all, redo all, undo all. No file content may ever be lost or overwritten, and
-// each undo-all must give back the original files byte for byte.
+// (moves into new directories, swaps, chains, case changes, copies, renames
+// into copied trees), then undo all, redo all, undo all, with "another
+// program" creating and deleting files of its own between the steps in half
+// of the runs. No file content, ours or the other program's, may ever be lost
+// or overwritten; when nobody else touched the tree, each undo-all must give
+// back the original files byte for byte.
 #include <chrono>
 #include <cstdlib>
 #include <random>
@@ -13,24 +16,60 @@ namespace {
 
 class Safety : public OpsFixture {};
 
-// Every original content is still somewhere, and no file holds anything else.
-::testing::AssertionResult NothingLost(const std::map<std::string, std::string>& original,
+// Every content that must live is still somewhere, and no file holds
+// anything but a known content.
+::testing::AssertionResult NothingLost(const std::set<std::string>& live, const std::set<std::string>& known,
                                        const std::map<std::string, std::string>& now) {
-  std::set<std::string> contents;
-  for (const auto& f : original) contents.insert(f.second);
   std::set<std::string> seen;
   for (const auto& f : now) {
-    if (!contents.count(f.second)) return ::testing::AssertionFailure() << f.first << " holds foreign data";
+    if (!known.count(f.second)) return ::testing::AssertionFailure() << f.first << " holds foreign data";
     seen.insert(f.second);
   }
-  if (seen.size() != contents.size()) return ::testing::AssertionFailure() << "a content was lost";
+  for (const auto& c : live)
+    if (!seen.count(c)) return ::testing::AssertionFailure() << "lost: " << c;
   return ::testing::AssertionSuccess();
 }
 
+// The other program: makes a file of its own where a name is free, or deletes
+// one it made that is still where it put it.
+class CIntrus {
+ public:
+  CIntrus(const TempTree& t, std::set<std::string>& live, std::set<std::string>& known)
+      : t_(t), live_(live), known_(known) {}
+  void Act(std::mt19937& rng, int tag) {
+    static const char* names[] = {"a.txt", "b.jpg", "x", "f0.jpg", "f1.txt", "cp\\tree\\a.txt", "d1\\b.txt"};
+    const std::string name = names[rng() % 7];
+    auto mine = made_.find(name);
+    if (mine != made_.end()) {
+      if (t_.Read(name) == mine->second && DeleteFileA(t_.Path(name).c_str())) {
+        live_.erase(mine->second);
+        made_.erase(mine);
+      }
+      return;
+    }
+    const std::string content = "intruder " + std::to_string(tag) + " " + name;
+    HANDLE h = CreateFileA(t_.Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return;  // taken, or no such directory
+    DWORD put = 0;
+    WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &put, nullptr);
+    CloseHandle(h);
+    made_[name] = content;
+    live_.insert(content);
+    known_.insert(content);
+  }
+
+ private:
+  const TempTree& t_;
+  std::set<std::string>& live_;
+  std::set<std::string>& known_;
+  std::map<std::string, std::string> made_;
+};
+
 std::string RandomName(std::mt19937& rng) {
-  static const char* bases[] = {"a", "b", "c", "A", "B", "x", "y", "d1\\a", "d1\\b", "D1\\x", "d2\\d3\\a"};
+  static const char* bases[] = {"a", "b", "c", "A", "B", "x", "y", "d1\\a", "d1\\b", "D1\\x", "d2\\d3\\a",
+                                "cp\\tree\\a", "CP\\tree\\in\\b"};
   static const char* exts[] = {".txt", ".TXT", ".jpg", ""};
-  return std::string(bases[rng() % 11]) + exts[rng() % 4];
+  return std::string(bases[rng() % 13]) + exts[rng() % 4];
 }
 
 }  // namespace
@@ -58,30 +97,47 @@ TEST_F(Safety, RandomOperationsNeverLoseData) {
       files.push_back({"tree", ""});
     }
     const auto original = t.Snapshot();
+    std::set<std::string> live, known;
+    for (const auto& f : original) live.insert(f.second);
+    known = live;
+    CIntrus other(t, live, known);
+    const bool meddle = rng() % 2 == 0;
+    auto meanwhile = [&]() {
+      if (meddle && rng() % 2 == 0) other.Act(rng, iterations);
+    };
     Select(files);
     history.Clear();
     const int steps = 1 + static_cast<int>(rng() % 4);
     for (int s = 0; s < steps; ++s) {
       for (CFichier& e : entries) {
-        // Chains and swaps come from names of other entries.
+        // Chains and swaps come from names of other entries; a directory is
+        // often copied to cp\tree, where later steps move files into it.
         const int pick = static_cast<int>(rng() % 4);
         e.futureName = pick == 0 ? entries[rng() % entries.size()].name : RandomName(rng);
+        if (e.isDir && rng() % 2) e.futureName = "cp\\tree";
       }
       std::shuffle(selection.begin(), selection.end(), rng);
       Run(rng() % 4 == 0 ? 1 : 0);
-      ASSERT_TRUE(NothingLost(original, t.Snapshot())) << "iteration " << iterations;
+      ASSERT_TRUE(NothingLost(live, known, t.Snapshot())) << "iteration " << iterations;
+      meanwhile();
     }
     COpStats st;
     for (int round = 0; round < 3; ++round) {
-      if (round % 2 == 0) {
-        while (Undo(entries, history, callbacks, st) == 0)
-          ASSERT_TRUE(NothingLost(original, t.Snapshot())) << "iteration " << iterations;
+      const bool undo = round % 2 == 0;
+      int failures = 0;
+      while ((undo ? Undo(entries, history, callbacks, st) : Redo(entries, history, callbacks, st)) == 0) {
+        failures += st.failures;
+        ASSERT_TRUE(NothingLost(live, known, t.Snapshot())) << "iteration " << iterations;
+        meanwhile();
+      }
+      // An undo-all that reported no failure gives back the original tree.
+      // (One can fail without losing anything: a directory created for a
+      // future name stays after its undo and may take back a name.)
+      if (undo && !meddle && failures == 0) {
         ASSERT_EQ(t.Snapshot(), original) << "iteration " << iterations << " round " << round;
-      } else {
-        while (Redo(entries, history, callbacks, st) == 0)
-          ASSERT_TRUE(NothingLost(original, t.Snapshot())) << "iteration " << iterations;
       }
     }
+    ASSERT_TRUE(NothingLost(live, known, t.Snapshot())) << "iteration " << iterations;
     ++iterations;
   }
   RecordProperty("iterations", iterations);
