@@ -5,24 +5,9 @@
 #include <cstdio>
 
 #include "files/CFiltre.h"
+#include "os/WideFind.h"
 
 namespace {
-
-// RAII for a directory search handle.
-class CFindHandle {
- public:
-  explicit CFindHandle(HANDLE h) : h_(h) {}
-  ~CFindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  CFindHandle(const CFindHandle&) = delete;
-  CFindHandle& operator=(const CFindHandle&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 bool IsDots(const char* name, int n) {
   return (n == 1 && name[0] == '.') || (n == 2 && name[0] == '.' && name[1] == '.');
@@ -73,10 +58,10 @@ void CChargeRep::Enumerate(const std::string& rel) {
   const std::string path = reload ? rel : baseDir + rel;
   const bool atRoot = IsRoot(baseDir);
   Progress(path, false);
-  WIN32_FIND_DATAA fd;
-  CFindHandle find(FindFirstFileA((path + "*").c_str(), &fd));
+  CWideFind find(path + "*");
   if (!find.Valid()) return;
   do {
+    const WIN32_FIND_DATAA& fd = find.Data();
     const DWORD attrs = fd.dwFileAttributes;
     if ((attrs & FILE_ATTRIBUTE_SYSTEM) && !listSystem) continue;
     if ((attrs & FILE_ATTRIBUTE_HIDDEN) && !listHidden) continue;
@@ -86,7 +71,9 @@ void CChargeRep::Enumerate(const std::string& rel) {
       // "." never; ".." only at the top, and never at a drive root.
       if (len == 1 || !rel.empty() || atRoot) continue;
     } else if (isDir) {
-      if (recursive) {
+      // A directory whose name the code page cannot hold cannot be entered
+      // by that name: its contents stay out of the list.
+      if (recursive && find.Exact()) {
         Enumerate(rel + fd.cFileName + "\\");
         if (StopRequested()) return;
       }
@@ -97,7 +84,13 @@ void CChargeRep::Enumerate(const std::string& rel) {
     }
     results.emplace_back();
     FillBaseItems(results.back(), baseDir, rel, fd, baseOptions, types_);
+    if (!find.Exact()) {
+      // Listed, shown in error with the reason, and never operated on: its
+      // ANSI name may be another file's.
+      results.back().badName = true;
+      results.back().lastError = ERROR_NO_UNICODE_TRANSLATION;
+    }
     if (StopRequested()) return;
     Progress(path, false);
-  } while (FindNextFileA(find.Get(), &fd));
+  } while (find.Next());
 }

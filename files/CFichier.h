@@ -52,6 +52,9 @@ struct CFichier {
   std::string name;        // relative to the current directory ("SUB\\a.jpg", "..")
   bool isParent = false;   // the ".." entry
   bool isDir = false;
+  // The name holds characters the ANSI code page cannot: the ANSI name may
+  // be another file's, so the entry is never selected or operated on.
+  bool badName = false;
   uint64_t size = 0;       // 0 for directories
   std::string futureName;  // empty when none
   // Undo records by step number (steps count from 1).

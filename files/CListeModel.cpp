@@ -73,7 +73,7 @@ void CListeModel::SetEntries(std::vector<CFichier> entries, bool recursive) {
 bool CListeModel::CanSelect(int i) const {
   if (i < 0 || i >= Count()) return false;
   const CFichier& e = entries_[static_cast<size_t>(i)];
-  return !e.isParent && !(recursive_ && e.isDir);
+  return !e.isParent && !e.badName && !(recursive_ && e.isDir);
 }
 
 void CListeModel::SetSelItem(int i) {

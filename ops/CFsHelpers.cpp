@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "os/AnsiCase.h"
+#include "os/WideFind.h"
 
 namespace {
 
@@ -19,28 +20,6 @@ std::string FullPath(const std::string& path) {
   while (full.size() > 3 && (full.back() == '\\' || full.back() == '/')) full.pop_back();
   return full;
 }
-
-// RAII for a directory search handle.
-class CFind {
- public:
-  explicit CFind(const std::string& dir) : h_(FindFirstFileA((dir + "\\*").c_str(), &fd_)) {}
-  ~CFind() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  CFind(const CFind&) = delete;
-  CFind& operator=(const CFind&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  bool Next() { return FindNextFileA(h_, &fd_) != 0; }
-  const WIN32_FIND_DATAA& Data() const { return fd_; }
-  bool IsDots() const {
-    const char* n = fd_.cFileName;
-    return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0));
-  }
-
- private:
-  WIN32_FIND_DATAA fd_;
-  HANDLE h_;
-};
 
 }  // namespace
 
@@ -117,9 +96,14 @@ int CopyInto(const std::string& from, const std::string& to, std::vector<CCopie>
   // directory and never merges into one that exists.
   if (!CreateDirectoryA(to.c_str(), nullptr)) return -3;
   Record(to, made);
-  CFind find(from);
+  CWideFind find(from + "\\*");
   if (!find.Valid()) return -4;
   for (;;) {
+    if (!find.IsDots() && !find.Exact()) {
+      // The ANSI name may be another file's: copy nothing in its place.
+      SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+      return -5;
+    }
     if (!find.IsDots()) {
       const std::string name = find.Data().cFileName;
       if (CopyInto(from + "\\" + name, to + "\\" + name, made) != 0) return -5;

@@ -143,6 +143,7 @@ int OperateEntry(CFichier& e, int step, int kind, const std::string& future, con
                  int order) {
   if (future.empty()) return -1;
   if (future == e.name) return -2;
+  if (e.badName) return Fail(e, ERROR_NO_UNICODE_TRANSLATION);
   const std::string before = e.name;
   std::vector<CCopie> made;
   const int r = kind == 0 ? RenameEntry(e, future, cb) : CopyEntry(e, future, &made);

@@ -8,6 +8,8 @@
 
 #include "TempTree.h"
 #include "files/CChargeRep.h"
+#include "files/CListeModel.h"
+#include "os/WideFind.h"
 
 namespace {
 
@@ -173,4 +175,36 @@ TEST(LoaderEdges, AnsiAndLongNames) {
   const auto names = AsSet(Load(t.Root(), Options()));
   EXPECT_EQ(names.count(accented), 1u);
   EXPECT_EQ(names.count(longName), 1u);
+}
+
+TEST(LoaderEdges, NamesTheCodePageCannotHoldAreListedButNeverUsable) {
+  // The rule itself, with a best-fit name such as Windows' ANSI calls give.
+  EXPECT_FALSE(AnsiNameIsExact(L"\x141\xf3\x64\x17a.txt", "Lodz.txt"));  // Łódź.txt
+  EXPECT_TRUE(AnsiNameIsExact(L"caf\xe9.txt", "caf\xe9.txt"));
+  TempTree t;
+  t.File("Lodz.txt", "twin");
+  const std::wstring root(t.Root().begin(), t.Root().end());
+  CloseHandle(CreateFileW((root + L"\\\x141\xf3\x64\x17a.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
+                          nullptr));
+  ASSERT_TRUE(CreateDirectoryW((root + L"\\\x3a9dir").c_str(), nullptr));  // Ωdir
+  CloseHandle(CreateFileW((root + L"\\\x3a9dir\\inside.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
+                          nullptr));
+  CChargeRep job;
+  job.baseDir = t.Root() + "\\";
+  job.recursive = true;
+  job.Execute();
+  int bad = 0;
+  for (const CFichier& e : job.results) {
+    EXPECT_EQ(e.name.find("inside"), std::string::npos) << "entered a directory by a wrong name";
+    if (e.name == "Lodz.txt") { EXPECT_FALSE(e.badName); }
+    if (!e.badName) continue;
+    ++bad;
+    EXPECT_EQ(e.lastError, static_cast<uint32_t>(ERROR_NO_UNICODE_TRANSLATION)) << e.name;
+  }
+  EXPECT_EQ(bad, 2);
+  CListeModel model;
+  model.SetEntries(std::move(job.results), false);
+  model.SelectAll();
+  ASSERT_EQ(model.Selection().size(), 1u);
+  EXPECT_EQ(model.Entries()[static_cast<size_t>(model.Selection()[0])].name, "Lodz.txt");
 }
