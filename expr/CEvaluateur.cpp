@@ -1,9 +1,9 @@
 #include "expr/CEvaluateur.h"
 
 #include <chrono>
-#include <limits>
 
 #include "expr/CColonnes.h"
+#include "expr/CDateFormat.h"
 #include "expr/CItems.h"
 #include "expr/CLecteur.h"
 #include "expr/CNoms.h"
@@ -21,16 +21,6 @@ bool IsCharModifier(char c) {
 
 // Track items take a {p} block when they hold a number.
 bool IsTrackItem(int item) { return item == 20 || item == 27 || item == 28 || item == 29; }
-
-FileTime Shift(FileTime t, long long seconds) {
-  const long long ticks = seconds * kTicksPerSecond;  // |seconds| <= 1e11: no overflow
-  if (ticks >= 0) {
-    const FileTime add = static_cast<FileTime>(ticks);
-    return t > std::numeric_limits<FileTime>::max() - add ? std::numeric_limits<FileTime>::max() : t + add;
-  }
-  const FileTime sub = static_cast<FileTime>(-ticks);
-  return t < sub ? 0 : t - sub;
-}
 
 }  // namespace
 
@@ -204,9 +194,10 @@ bool CEvaluateur::ReadDate(Var& v, FileTime t, int item) {
     v.value = opt_.videFmtKo ? std::string() : ItemText(v.Entry(), item);
     return true;
   }
-  const FileTime shifted = Shift(t, offset);
+  // A shift that leaves the file-time range gives empty text.
+  FileTime shifted = 0;
   std::string text;
-  if (fmt->empty() || shifted == 0) {
+  if (fmt->empty() || DecalerDate(t, offset, &shifted) != 0) {
     v.value.clear();
   } else if (hooks_->FormatDate(shifted, *fmt, text)) {
     v.value = std::move(text);

@@ -198,6 +198,12 @@ TEST(Syntaxe, DateVariables) {
       {"%dc", ""},                        // no date, no text
       {"%dc{\"%Y\"}x", "x"},
       {"%Xdt", ""},
+      // Shifts that leave the file-time range give empty text, never a wrapped date.
+      {"[%dm{\"%Y%m%d\",1000000000000h}]", "[]"},
+      {"[%dm{\"%Y%m%d\",1844674407371}]", "[]"},
+      {"[%dm{\"%Y%m%d\",-1000000000000h}]", "[]"},
+      {"[%dm{\"%Y%m%d\",99999999999999999999h}]", "[]"},
+      {"[%D{\"%Y\",1000000000000h}]", "[]"},
   };
   Check(rows, sizeof rows / sizeof *rows, Riche());
 }
