@@ -118,6 +118,16 @@ TEST(Numbering, CollisionNumbersOnCollidingDates) {
                 });
 }
 
+TEST(Numbering, CharacterModifiersOnCollisionNumbersKeepThePlainCount) {
+  Selection run(Names{"d1\\a.jpg", "d2\\b.jpg", "d1\\c.jpg"});
+  const char* mods[] = {"@", "u", "l", "U", "L", "+", "-", "+u", "@-l"};
+  for (const char* var : {"nc", "ncs", "ncf", "ncfs"}) {
+    const Names plain = run(std::string("same%") + var + ".%e");
+    ASSERT_NE(plain[0], plain[2]) << var;
+    for (const char* m : mods) EXPECT_EQ(run(std::string("same%") + m + var + ".%e"), plain) << m << var;
+  }
+}
+
 TEST(Numbering, CollisionsIgnoreCaseAndTheFFormsIgnoreThePath) {
   Selection run(Names{"d1\\Photo.jpg", "d2\\photo.jpg", "d1\\PHOTO.png"});
   CheckAll(run, {
