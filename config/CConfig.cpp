@@ -1,6 +1,7 @@
 #include "config/CConfig.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -143,13 +144,14 @@ void Validate(CConfig& cfg) {
   if (cfg.long_max_nom.Get() != -1 && cfg.long_max_nom.Get() < 1) cfg.long_max_nom.Set(-1);
   if (cfg.langue.Get() < 0 || cfg.langue.Get() > 1) cfg.langue.Set(SystemLanguage());
   // Values the options dialog never produces; a hand-edited file could hold
-  // them and would leave the list without height or pad names with
-  // thousands of zeros.
+  // them and would leave the list without height. Number sizes above the
+  // options page's 20 are kept as written (the formatting bounds them);
+  // only sizes below 1 mean nothing.
   CheckRange(cfg.sh_type_aff, 0, 2);
   CheckRange(cfg.sh_ratio, 0.0, 1.0);
-  CheckRange(cfg.num_sel_pad, 1, 20);
-  CheckRange(cfg.num_ds_nom_pad, 1, 20);
-  CheckRange(cfg.num_piste_pad, 1, 20);
+  CheckRange(cfg.num_sel_pad, 1, INT_MAX);
+  CheckRange(cfg.num_ds_nom_pad, 1, INT_MAX);
+  CheckRange(cfg.num_piste_pad, 1, INT_MAX);
 }
 
 void LoadAll(CConfig& cfg) {

@@ -84,6 +84,11 @@ TEST(Numbering, SelectionNumbersAndTheirBlocks) {
   run.options.numSelDep = 0;
   run.options.numSelInc = 3;
   CheckAll(run, {{"%n", {"00", "03", "06"}}, {"%ns", {"03", "03", "03"}}});
+  // A size from the configuration file past 20 is used as written; a block still needs 1 to 20.
+  run.options.numSelPad = 25;
+  CheckAll(run, {{"%n", {std::string(25, '0'), std::string(24, '0') + "3", std::string(24, '0') + "6"}},
+                 {"%n{21}", {std::string(25, '0'), std::string(24, '0') + "3", std::string(24, '0') + "6"}},
+                 {"%n{2}", {"00", "03", "06"}}});
 }
 
 TEST(Numbering, HugeStartsAndStepsSaturateInsteadOfOverflowing) {
