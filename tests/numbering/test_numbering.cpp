@@ -198,7 +198,8 @@ TEST(Numbering, NumbersAndRunsFromTheBaseName) {
       {"%N{,-3}", "-01"},   {"%N{1,,-3}", "2"},   {"%N{,,-4}", ""},      {"%N{30}", "002"},
       {"%N{,,3}x", "784x"}, {"%NN", "Fic"},       {"%NN2", "_"},         {"%NN3", "zzz"},
       {"%NN{-1}", "zzz"},   {"%NN0", ""},         {"%NN{4}", ""},        {"%NN{-4}", ""},
-      {"%NN{-3}", "Fic"},   {"%N9", ""},
+      {"%NN{-3}", "Fic"},   {"%N9", ""},          {"%N{20}", "00000000000000000002"},
+      {"%N{0}", "002"},     {"%N{21}", "002"},
   };
   for (const auto& r : rows) EXPECT_EQ(run(r.expr)[0], r.expected) << r.expr;
   run.options.numDsNomPad = 1;
