@@ -64,7 +64,6 @@ void FillBaseItems(CFichier& entry, const std::string& absDir, const std::string
     const FileTime ft = ToFileTime(*times[i]);
     if (ft == 0) continue;
     entry.items.dates.Set(dateItems[i], ft);
-    entry.items.text.Set(dateItems[i], options.dateText ? options.dateText(ft) : std::string());
   }
 
   std::string type;

@@ -1,10 +1,10 @@
 // Fills a file entry's base items from one directory-search record, without
-// opening the file.
+// opening the file. The dates' texts are made when first asked for
+// (CFichier::ItemText).
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <string>
 
@@ -29,8 +29,6 @@ class CTypeCache {
 struct CBaseOptions {
   bool sizeInBytes = false;  // fic_octet_lf
   std::string kb = "KB", mb = "MB", gb = "GB";
-  // Standard date text ("%c", local time) of a file time.
-  std::function<std::string(FileTime)> dateText;
 };
 
 // absDir ends with a backslash; relPath is empty or ends with a backslash.

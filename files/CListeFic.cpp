@@ -344,10 +344,6 @@ CBaseOptions CListeFic::BaseOptions() const {
   options.kb = Txt(335);
   options.mb = Txt(336);
   options.gb = Txt(334);
-  options.dateText = [](FileTime ft) {
-    static const CDateFormat format;
-    return format.Formater(ft, "%c");
-  };
   return options;
 }
 
