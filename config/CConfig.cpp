@@ -75,27 +75,6 @@ RECT WorkArea() {
   return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-// Every section name of the file in use. The names come back NUL-separated;
-// the buffer grows until the whole list fits, so that no section escapes
-// the reset.
-std::vector<std::string> SectionNames() {
-  std::vector<std::string> names;
-  const std::string& path = ProfilePath();
-  for (DWORD size = 1024; size <= (1u << 22); size *= 4) {
-    std::vector<char> buf(size);
-    const DWORD n = GetPrivateProfileSectionNamesA(buf.data(), size, path.c_str());
-    if (n + 2 >= size) continue;  // truncated
-    for (DWORD pos = 0; pos < n;) {
-      const size_t len = std::strlen(buf.data() + pos);
-      if (len == 0) break;
-      names.emplace_back(buf.data() + pos, len);
-      pos += static_cast<DWORD>(len) + 1;
-    }
-    break;
-  }
-  return names;
-}
-
 // The version guard: a file written by another version is backed up and
 // reset, keeping only the combo histories, the favourites and the
 // forced-case words.
@@ -111,7 +90,7 @@ void CheckVersion(CConfig& cfg) {
     // Section names are compared without case: the private-profile
     // functions find sections that way, so deleting "[Combo]" would delete
     // the first "[combo]" of the file instead.
-    for (const std::string& name : SectionNames()) {
+    for (const std::string& name : ProfileSectionNames()) {
       if (SameNoCase(name.c_str(), "combo") || SameNoCase(name.c_str(), "favoris") ||
           SameNoCase(name.c_str(), "cas_mot"))
         continue;
@@ -226,7 +205,10 @@ int LoadConfig(int argc, char** argv, bool* usingDefault) {
   ProfilePath() = ResolveConfigPath(argc, argv, programDir, &fromArgument);
   *usingDefault = !fromArgument;
   CheckVersion(cfg);
-  LoadAll(cfg);
+  {
+    const CKProfileSnapshot snapshot;
+    LoadAll(cfg);
+  }
   Validate(cfg);
   Langue().SetLanguage(cfg.langue, true);
   return 0;
