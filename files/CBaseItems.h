@@ -17,6 +17,8 @@ class CTypeCache {
  public:
   // Type name of a path, or false when the shell has none.
   bool TypeName(const std::string& path, bool isDir, std::string& out);
+  // The same for dir + name, the path made only when the shell is asked.
+  bool TypeName(const std::string& dir, const std::string& name, bool isDir, std::string& out);
 
  private:
   struct Cached {
