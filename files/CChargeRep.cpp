@@ -24,6 +24,8 @@ class CFindHandle {
   HANDLE h_;
 };
 
+constexpr size_t kRoomAtStart = size_t{1} << 17;
+
 bool IsDots(const char* name, int n) {
   return (n == 1 && name[0] == '.') || (n == 2 && name[0] == '.' && name[1] == '.');
 }
@@ -42,9 +44,15 @@ bool IsRoot(const std::string& dir) {
 
 void CChargeRep::Execute() {
   results.clear();
+  // Room for many entries up front: a growing array copies every entry into
+  // fresh memory at each step, which cost a large directory more than its
+  // base items. Room never written to is only address space; a small
+  // directory gives it back below.
+  results.reserve(kRoomAtStart);
   progressTick_ = 0;
   progressShown_ = false;
   Enumerate("");
+  if (results.size() < kRoomAtStart / 8) results.shrink_to_fit();
   if (owner) {
     if (request.threaded)
       PostMessageA(owner, WM_VELTO_LOADED, 0, 0);
