@@ -1,6 +1,7 @@
 #include "config/CConfig.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -74,27 +75,6 @@ RECT WorkArea() {
   return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-// Every section name of the file in use. The names come back NUL-separated;
-// the buffer grows until the whole list fits, so that no section escapes
-// the reset.
-std::vector<std::string> SectionNames() {
-  std::vector<std::string> names;
-  const std::string& path = ProfilePath();
-  for (DWORD size = 1024; size <= (1u << 22); size *= 4) {
-    std::vector<char> buf(size);
-    const DWORD n = GetPrivateProfileSectionNamesA(buf.data(), size, path.c_str());
-    if (n + 2 >= size) continue;  // truncated
-    for (DWORD pos = 0; pos < n;) {
-      const size_t len = std::strlen(buf.data() + pos);
-      if (len == 0) break;
-      names.emplace_back(buf.data() + pos, len);
-      pos += static_cast<DWORD>(len) + 1;
-    }
-    break;
-  }
-  return names;
-}
-
 // The version guard: a file written by another version is backed up and
 // reset, keeping only the combo histories, the favourites and the
 // forced-case words.
@@ -110,7 +90,7 @@ void CheckVersion(CConfig& cfg) {
     // Section names are compared without case: the private-profile
     // functions find sections that way, so deleting "[Combo]" would delete
     // the first "[combo]" of the file instead.
-    for (const std::string& name : SectionNames()) {
+    for (const std::string& name : ProfileSectionNames()) {
       if (SameNoCase(name.c_str(), "combo") || SameNoCase(name.c_str(), "favoris") ||
           SameNoCase(name.c_str(), "cas_mot"))
         continue;
@@ -143,13 +123,14 @@ void Validate(CConfig& cfg) {
   if (cfg.long_max_nom.Get() != -1 && cfg.long_max_nom.Get() < 1) cfg.long_max_nom.Set(-1);
   if (cfg.langue.Get() < 0 || cfg.langue.Get() > 1) cfg.langue.Set(SystemLanguage());
   // Values the options dialog never produces; a hand-edited file could hold
-  // them and would leave the list without height or pad names with
-  // thousands of zeros.
+  // them and would leave the list without height. Number sizes above the
+  // options page's 20 are kept as written (the formatting bounds them);
+  // only sizes below 1 mean nothing.
   CheckRange(cfg.sh_type_aff, 0, 2);
   CheckRange(cfg.sh_ratio, 0.0, 1.0);
-  CheckRange(cfg.num_sel_pad, 1, 20);
-  CheckRange(cfg.num_ds_nom_pad, 1, 20);
-  CheckRange(cfg.num_piste_pad, 1, 20);
+  CheckRange(cfg.num_sel_pad, 1, INT_MAX);
+  CheckRange(cfg.num_ds_nom_pad, 1, INT_MAX);
+  CheckRange(cfg.num_piste_pad, 1, INT_MAX);
 }
 
 void LoadAll(CConfig& cfg) {
@@ -224,7 +205,10 @@ int LoadConfig(int argc, char** argv, bool* usingDefault) {
   ProfilePath() = ResolveConfigPath(argc, argv, programDir, &fromArgument);
   *usingDefault = !fromArgument;
   CheckVersion(cfg);
-  LoadAll(cfg);
+  {
+    const CKProfileSnapshot snapshot;
+    LoadAll(cfg);
+  }
   Validate(cfg);
   Langue().SetLanguage(cfg.langue, true);
   return 0;

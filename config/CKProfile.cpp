@@ -7,6 +7,9 @@
 #include <cstring>
 #include <locale>
 #include <sstream>
+#include <unordered_map>
+
+#include "os/AnsiCase.h"
 
 namespace {
 
@@ -21,6 +24,41 @@ bool OnlyBlanksFrom(std::istringstream& in) {
   return in.eof();
 }
 
+// One NUL-separated list of the private-profile functions, asked with
+// bigger buffers until it fits (a full buffer comes back as size - 2).
+template <class Ask>
+std::vector<std::string> ReadList(Ask ask) {
+  std::vector<std::string> items;
+  for (DWORD size = 4096; size <= (1u << 24); size *= 4) {
+    std::vector<char> buf(size);
+    const DWORD n = ask(buf.data(), size);
+    if (n + 2 >= size) continue;
+    for (DWORD pos = 0; pos < n;) {
+      const size_t len = std::strlen(buf.data() + pos);
+      if (len == 0) break;
+      items.emplace_back(buf.data() + pos, len);
+      pos += static_cast<DWORD>(len) + 1;
+    }
+    break;
+  }
+  return items;
+}
+
+// Sections and keys are found without regard to case, as the
+// private-profile functions find them.
+std::string SnapshotKey(const char* section, const char* key) {
+  std::string k = section;
+  k += '\0';
+  k += key;
+  AnsiUpperInPlace(k);
+  return k;
+}
+
+const std::unordered_map<std::string, std::string>*& Snapshot() {
+  static const std::unordered_map<std::string, std::string>* values = nullptr;
+  return values;
+}
+
 }  // namespace
 
 std::string& ProfilePath() {
@@ -28,9 +66,52 @@ std::string& ProfilePath() {
   return path;
 }
 
+std::vector<std::string> ProfileSectionNames() {
+  const std::string& path = ProfilePath();
+  return ReadList([&path](char* buf, DWORD size) { return GetPrivateProfileSectionNamesA(buf, size, path.c_str()); });
+}
+
+CKProfileSnapshot::CKProfileSnapshot() {
+  const std::string& path = ProfilePath();
+  if (path.empty()) return;
+  for (const std::string& section : ProfileSectionNames()) {
+    const std::vector<std::string> lines = ReadList([&](char* buf, DWORD size) {
+      return GetPrivateProfileSectionA(section.c_str(), buf, size, path.c_str());
+    });
+    for (const std::string& line : lines) {
+      // A line without '=' has no value: the key reads as absent.
+      const size_t eq = line.find('=');
+      if (eq == std::string::npos) continue;
+      // The first of two equal keys (or sections) is the one read.
+      values_.emplace(SnapshotKey(section.c_str(), line.substr(0, eq).c_str()), line.substr(eq + 1));
+    }
+  }
+  Snapshot() = &values_;
+}
+
+CKProfileSnapshot::~CKProfileSnapshot() {
+  if (Snapshot() == &values_) Snapshot() = nullptr;
+}
+
 bool ProfileRead(const char* section, const char* key, std::string* out) {
   const std::string& path = ProfilePath();
   if (path.empty()) return false;
+  // Section lists leave out comment lines, which a key beginning with ';'
+  // still finds: such keys go to the reader.
+  const auto* values = key[0] != ';' ? Snapshot() : nullptr;
+  if (values) {
+    const auto it = values->find(SnapshotKey(section, key));
+    if (it == values->end()) return false;
+    // The reader drops one pair of quotes around a value.
+    const std::string& v = it->second;
+    const bool quoted = v.size() > 1 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+    const size_t from = quoted ? 1 : 0, len = v.size() - (quoted ? 2 : 0);
+    // A value longer than the reader's buffer is left to the reader itself.
+    if (len < kValueBuffer) {
+      out->assign(v, from, len);
+      return true;
+    }
+  }
   char buf[kValueBuffer];
   DWORD n = GetPrivateProfileStringA(section, key, kAbsent, buf, kValueBuffer, path.c_str());
   if (n >= kValueBuffer) n = kValueBuffer - 1;
@@ -43,6 +124,7 @@ bool ProfileRead(const char* section, const char* key, std::string* out) {
 int ProfileWrite(const char* section, const char* key, const char* value) {
   const std::string& path = ProfilePath();
   if (path.empty()) return 0;
+  Snapshot() = nullptr;  // the file no longer holds what was read
   return WritePrivateProfileStringA(section, key, value, path.c_str()) ? 0 : -1;
 }
 

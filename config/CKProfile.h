@@ -17,6 +17,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The INI file in use; "" means none.
@@ -29,6 +30,23 @@ bool ProfileRead(const char* section, const char* key, std::string* out);
 int ProfileWrite(const char* section, const char* key, const char* value);
 // Writes the private-profile cache of the file in use to disk.
 void ProfileFlush();
+// Every section name of the file in use, the whole list however long.
+std::vector<std::string> ProfileSectionNames();
+
+// The whole file in use read once, by sections: while the snapshot lives,
+// ProfileRead answers from it with the values the reader gives key by key
+// (hundreds of settings are read at start-up, and each private-profile call
+// goes through the file). A write ends it.
+class CKProfileSnapshot {
+ public:
+  CKProfileSnapshot();
+  ~CKProfileSnapshot();
+  CKProfileSnapshot(const CKProfileSnapshot&) = delete;
+  CKProfileSnapshot& operator=(const CKProfileSnapshot&) = delete;
+
+ private:
+  std::unordered_map<std::string, std::string> values_;
+};
 
 // Text forms of the setting types; the parsers return false when the text
 // does not hold a value of the type (the setting then keeps its default).

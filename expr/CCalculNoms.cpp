@@ -22,11 +22,9 @@ void CCalculNoms::Calculer(const std::string& expr, const std::vector<CFichier*>
   // future names at that moment: each segment indexes the names as the
   // entries pass, finished ones included. Skipped when no collision number
   // can occur in the expression.
-  bool byName = false, byBase = false;
-  for (size_t p = expr.find("%nc"); p != std::string::npos; p = expr.find("%nc", p + 3))
-    (p + 3 < expr.size() && expr[p + 3] == 'f' ? byBase : byName) = true;
-  const bool indexed = byName || byBase;
-  CCollision index(byName, byBase);
+  const CCollisionsUtiles used = CEvaluateur::CollisionsUtilisees(expr);
+  const bool indexed = used.parNom || used.parBase;
+  CCollision index(used.parNom, used.parBase);
   bool remaining = true;
   for (size_t segment = 0; remaining; ++segment) {
     remaining = false;

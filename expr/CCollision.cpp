@@ -141,10 +141,14 @@ size_t CCollision::CompterBase(const std::string& prefixe) const {
 }
 
 std::string FormaterNombre(int64_t valeur, int taille) {
-  if (taille < 1) taille = 1;
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%0*lld", taille, static_cast<long long>(valeur));
-  return buf;
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(valeur));
+  std::string digits(buf);
+  const size_t size = static_cast<size_t>(taille < kTailleNombreLimite ? taille : kTailleNombreLimite);
+  if (digits.size() >= size) return digits;
+  const size_t sign = valeur < 0 ? 1 : 0;
+  digits.insert(sign, size - digits.size(), '0');
+  return digits;
 }
 
 int TailleNombre(bool donnee, int64_t valeur, int option) {

@@ -38,6 +38,7 @@ class CItemMap {
     if (it != values_.end() && it->first == item) values_.erase(it);
   }
   void Clear() { values_.clear(); }
+  void Reserve(size_t n) { values_.reserve(n); }
   bool Empty() const { return values_.empty(); }
   size_t Size() const { return values_.size(); }
   auto begin() const { return values_.begin(); }

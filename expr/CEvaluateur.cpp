@@ -1,9 +1,9 @@
 #include "expr/CEvaluateur.h"
 
 #include <chrono>
-#include <limits>
 
 #include "expr/CColonnes.h"
+#include "expr/CDateFormat.h"
 #include "expr/CItems.h"
 #include "expr/CLecteur.h"
 #include "expr/CNoms.h"
@@ -22,17 +22,47 @@ bool IsCharModifier(char c) {
 // Track items take a {p} block when they hold a number.
 bool IsTrackItem(int item) { return item == 20 || item == 27 || item == 28 || item == 29; }
 
-FileTime Shift(FileTime t, long long seconds) {
-  const long long ticks = seconds * kTicksPerSecond;  // |seconds| <= 1e11: no overflow
-  if (ticks >= 0) {
-    const FileTime add = static_cast<FileTime>(ticks);
-    return t > std::numeric_limits<FileTime>::max() - add ? std::numeric_limits<FileTime>::max() : t + add;
+// The number variable named after "%n": p, s, c, cs, cf or cfs, or none.
+NumVar ReadNumVar(CLecteur& rd) {
+  const char c = rd.Cur();
+  if (c != 'p' && c != 's' && c != 'c') return kNumSel;
+  rd.Next();
+  if (c != 'c') return c == 'p' ? kNumChemin : kNumTotal;
+  if (rd.At('s')) {
+    rd.Next();
+    return kNumCollS;
   }
-  const FileTime sub = static_cast<FileTime>(-ticks);
-  return t < sub ? 0 : t - sub;
+  if (!rd.At('f')) return kNumColl;
+  rd.Next();
+  if (!rd.At('s')) return kNumCollF;
+  rd.Next();
+  return kNumCollFS;
+}
+
+size_t SkipCharModifiers(const std::string& expr, size_t j) {
+  while (j < expr.size() && IsCharModifier(expr[j])) ++j;
+  return j;
 }
 
 }  // namespace
+
+CCollisionsUtiles CEvaluateur::CollisionsUtilisees(const std::string& expr) {
+  // Every '%' is taken as a variable head, wherever it stands: a modifier
+  // that fails on one entry turns the rest of its segment into text read
+  // again from the top level, so quoted or escaped text may still hold a
+  // collision number for some entry. An index built for nothing only costs
+  // time; one missing gives wrong numbers.
+  CCollisionsUtiles u;
+  for (size_t p = expr.find('%'); p != std::string::npos; p = expr.find('%', p + 1)) {
+    const size_t j = SkipCharModifiers(expr, p + 1);
+    if (j >= expr.size() || expr[j] != 'n') continue;
+    CLecteur rd(expr, j + 1);
+    const NumVar kind = ReadNumVar(rd);
+    if (kind == kNumColl || kind == kNumCollS) u.parNom = true;
+    if (kind == kNumCollF || kind == kNumCollFS) u.parBase = true;
+  }
+  return u;
+}
 
 void AppendBorne(std::string& out, const std::string& s) {
   if (out.size() >= kLongMaxSortie) return;
@@ -204,9 +234,10 @@ bool CEvaluateur::ReadDate(Var& v, FileTime t, int item) {
     v.value = opt_.videFmtKo ? std::string() : ItemText(v.Entry(), item);
     return true;
   }
-  const FileTime shifted = Shift(t, offset);
+  // A shift that leaves the file-time range gives empty text.
+  FileTime shifted = 0;
   std::string text;
-  if (fmt->empty() || shifted == 0) {
+  if (fmt->empty() || DecalerDate(t, offset, &shifted) != 0) {
     v.value.clear();
   } else if (hooks_->FormatDate(shifted, *fmt, text)) {
     v.value = std::move(text);
@@ -403,28 +434,7 @@ bool CEvaluateur::ReadVariable(Var& v) {
       return true;
     case 'n': {
       v.Skip(1);
-      NumVar kind = kNumSel;
-      if (v.rd.At('p')) {
-        kind = kNumChemin;
-        v.rd.Next();
-      } else if (v.rd.At('s')) {
-        kind = kNumTotal;
-        v.rd.Next();
-      } else if (v.rd.At('c')) {
-        v.rd.Next();
-        kind = kNumColl;
-        if (v.rd.At('s')) {
-          kind = kNumCollS;
-          v.rd.Next();
-        } else if (v.rd.At('f')) {
-          v.rd.Next();
-          kind = kNumCollF;
-          if (v.rd.At('s')) {
-            kind = kNumCollFS;
-            v.rd.Next();
-          }
-        }
-      }
+      const NumVar kind = ReadNumVar(v.rd);
       CBlocEntiers b;
       if (v.rd.At('{') && !ReadIntBlock(v, kind == kNumTotal ? 1 : 3, b)) return false;
       v.value = hooks_->Numero(Contexte(v), kind, b);

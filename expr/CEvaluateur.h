@@ -29,8 +29,18 @@ struct CEntreeEval {
   const CCollision* collisions = nullptr;  // for the collision numbers
 };
 
+// The collision indexes a run over an expression needs.
+struct CCollisionsUtiles {
+  bool parNom = false;   // %nc, %ncs: whole future names
+  bool parBase = false;  // %ncf, %ncfs: base parts
+};
+
 class CEvaluateur {
  public:
+  // Read from the variables the evaluator can meet in expr, whatever their
+  // character modifiers (%+nc, %uncf); never misses one, may over-count.
+  static CCollisionsUtiles CollisionsUtilisees(const std::string& expr);
+
   // hooks may be null (their variables then read as empty text); repCourant
   // is the program's current directory (for %fa, %pa, %p, %P).
   CEvaluateur(const ExprOptions& options, CExprHooks* hooks, std::string repCourant);

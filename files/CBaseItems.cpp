@@ -23,13 +23,17 @@ FileTime ToFileTime(const FILETIME& ft) {
 }
 
 bool CTypeCache::TypeName(const std::string& path, bool isDir, std::string& out) {
-  std::string key = (isDir ? "D" : "F") + ExtensionOf(path);
+  return TypeName(std::string(), path, isDir, out);
+}
+
+bool CTypeCache::TypeName(const std::string& dir, const std::string& name, bool isDir, std::string& out) {
+  std::string key = (isDir ? "D" : "F") + ExtensionOf(name);
   AnsiUpperInPlace(key);
   auto it = cache_.find(key);
   if (it == cache_.end()) {
     SHFILEINFOA info = {};
     const DWORD attrs = isDir ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
-    const DWORD_PTR ok = SHGetFileInfoA(path.c_str(), attrs, &info, sizeof info,
+    const DWORD_PTR ok = SHGetFileInfoA((dir + name).c_str(), attrs, &info, sizeof info,
                                         SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
     it = cache_.emplace(key, Cached{ok != 0, ok ? std::string(info.szTypeName) : std::string()}).first;
   }
@@ -44,8 +48,9 @@ void FillBaseItems(CFichier& entry, const std::string& absDir, const std::string
   entry.isParent = AnsiCompareNoCase(entry.name.data(), entry.name.size(), "..", 2) == 0;
   entry.isDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 
-  const std::string full = entry.isParent ? absDir + relPath : absDir + entry.name;
-
+  // Room for the texts and dates set below, made once.
+  entry.items.text.Reserve(5);
+  entry.items.dates.Reserve(3);
   entry.items.text.Set(kItemAttributs, AttributeLetters(fd.dwFileAttributes));
 
   if (entry.isDir) {
@@ -64,9 +69,11 @@ void FillBaseItems(CFichier& entry, const std::string& absDir, const std::string
     const FileTime ft = ToFileTime(*times[i]);
     if (ft == 0) continue;
     entry.items.dates.Set(dateItems[i], ft);
-    entry.items.text.Set(dateItems[i], options.dateText ? options.dateText(ft) : std::string());
   }
 
   std::string type;
-  if (types.TypeName(full, entry.isDir, type)) entry.items.text.Set(kItemType, type);
+  // The full path is only made when the shell is asked, once per extension.
+  const bool found = entry.isParent ? types.TypeName(absDir + relPath, true, type)
+                                    : types.TypeName(absDir, entry.name, entry.isDir, type);
+  if (found) entry.items.text.Set(kItemType, type);
 }

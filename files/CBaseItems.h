@@ -1,10 +1,10 @@
 // Fills a file entry's base items from one directory-search record, without
-// opening the file.
+// opening the file. The dates' texts are made when first asked for
+// (CFichier::ItemText).
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <string>
 
@@ -17,6 +17,8 @@ class CTypeCache {
  public:
   // Type name of a path, or false when the shell has none.
   bool TypeName(const std::string& path, bool isDir, std::string& out);
+  // The same for dir + name, the path made only when the shell is asked.
+  bool TypeName(const std::string& dir, const std::string& name, bool isDir, std::string& out);
 
  private:
   struct Cached {
@@ -29,8 +31,6 @@ class CTypeCache {
 struct CBaseOptions {
   bool sizeInBytes = false;  // fic_octet_lf
   std::string kb = "KB", mb = "MB", gb = "GB";
-  // Standard date text ("%c", local time) of a file time.
-  std::function<std::string(FileTime)> dateText;
 };
 
 // absDir ends with a backslash; relPath is empty or ends with a backslash.

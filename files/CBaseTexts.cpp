@@ -1,5 +1,8 @@
 #include "files/CBaseTexts.h"
 
+#include "expr/CDateFormat.h"
+#include "files/CFichier.h"
+
 #include <cinttypes>
 #include <cstdio>
 
@@ -29,4 +32,19 @@ std::string SizeText(uint64_t size, bool inBytes, const char* kb, const char* mb
   else
     std::snprintf(buf, sizeof buf, "%.2f %s", v / 1024.0, kb);
   return buf;
+}
+
+std::string StandardDateText(FileTime ft) {
+  static const CDateFormat format;
+  return format.Formater(ft, "%c");
+}
+
+const std::string& CTextesDates::Texte(int slot, FileTime ft) const {
+  if (!slots_) slots_.reset(new Slot[3]);
+  Slot& s = slots_[slot];
+  if (s.ft != ft || s.text.empty()) {
+    s.ft = ft;
+    s.text = StandardDateText(ft);
+  }
+  return s.text;
 }

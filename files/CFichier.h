@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,6 +48,32 @@ struct CHistRecord {
   std::vector<CCopie> copied;  // a copy step's creations, in the order made
 };
 
+// The standard texts of the listing's three dates, made when first asked
+// for: most entries of a large directory are never shown, and formatting
+// three local times per entry was a large part of a load. Each text is kept
+// with the date it was made from, so a changed date gets a new text. Copies
+// start empty and make their own.
+class CTextesDates {
+ public:
+  CTextesDates() = default;
+  CTextesDates(const CTextesDates&) {}
+  CTextesDates& operator=(const CTextesDates&) {
+    slots_.reset();
+    return *this;
+  }
+  CTextesDates(CTextesDates&&) noexcept = default;
+  CTextesDates& operator=(CTextesDates&&) noexcept = default;
+  // The text of date `ft` in slot 0, 1 or 2.
+  const std::string& Texte(int slot, FileTime ft) const;
+
+ private:
+  struct Slot {
+    FileTime ft = 0;
+    std::string text;
+  };
+  mutable std::unique_ptr<Slot[]> slots_;
+};
+
 struct CFichier {
   int selOrder = -1;       // position in the selection, -1 when not selected
   std::string name;        // relative to the current directory ("SUB\\a.jpg", "..")
@@ -69,10 +96,17 @@ struct CFichier {
   int32_t thumbSize = -1;
   int rotation = 0;  // 0..7, from an Exif or CIFF orientation
 
-  // Text of an item: the entry's own names for items 0 and 1.
+  CTextesDates dateTexts;
+
+  // Text of an item: the entry's own names for items 0 and 1; a listing
+  // date without a stored text gets its standard text.
   const std::string& ItemText(int item) const {
     if (item == kItemNom) return name;
     if (item == kItemNomFutur) return futureName;
+    const int slot = item == kItemDateCrea ? 0 : item == kItemDateAcces ? 1 : item == kItemDateModif ? 2 : -1;
+    if (slot >= 0 && !items.text.Find(item)) {
+      if (const FileTime* ft = items.dates.Find(item)) return dateTexts.Texte(slot, *ft);
+    }
     return items.Text(item);
   }
 };

@@ -286,10 +286,18 @@ void CListeFic::RecomputeFutureNames() {
 void CListeFic::SelectNames(const std::vector<std::string>& names) {
   int lowest = -1, highest = -1;
   const auto& entries = model_.Entries();
+  // A name matches without regard to case unless some entry carries it
+  // exactly: in a case-sensitive directory "a.txt" must not also select
+  // "A.txt", a file the user never named.
+  std::vector<bool> exact(names.size(), false);
+  for (const auto& e : entries)
+    for (size_t k = 0; k < names.size(); ++k)
+      if (e.name == names[k]) exact[k] = true;
   for (size_t i = 0; i < entries.size(); ++i) {
     const std::string& n = entries[i].name;
-    for (const std::string& want : names) {
-      if (AnsiCompareNoCase(n.data(), n.size(), want.data(), want.size()) != 0) continue;
+    for (size_t k = 0; k < names.size(); ++k) {
+      const std::string& want = names[k];
+      if (exact[k] ? n != want : AnsiCompareNoCase(n.data(), n.size(), want.data(), want.size()) != 0) continue;
       if (model_.Select(static_cast<int>(i)) == 0) {
         if (lowest < 0) lowest = static_cast<int>(i);
         highest = static_cast<int>(i);
@@ -336,10 +344,6 @@ CBaseOptions CListeFic::BaseOptions() const {
   options.kb = Txt(335);
   options.mb = Txt(336);
   options.gb = Txt(334);
-  options.dateText = [](FileTime ft) {
-    static const CDateFormat format;
-    return format.Formater(ft, "%c");
-  };
   return options;
 }
 

@@ -9,6 +9,7 @@ namespace {
 struct CaseTables {
   unsigned char upper[256];
   unsigned char lower[256];
+  bool letter[256];
 };
 
 // Windows-1252: the letters of 0x8A/0x9A, 0x8C/0x9C, 0x8E/0x9E, 0x9F/0xFF and
@@ -30,6 +31,10 @@ CaseTables BuildCp1252() {
     t.upper[c] = static_cast<unsigned char>(c - 32);
     t.lower[c - 32] = static_cast<unsigned char>(c);
   }
+  // Letters: those with a case, plus the ones without (f with hook, the
+  // modifier circumflex, the ordinal indicators, micro sign, sharp s).
+  for (int i = 0; i < 256; ++i) t.letter[i] = t.upper[i] != i || t.lower[i] != i;
+  for (int c : {0x83, 0x88, 0xAA, 0xB5, 0xBA, 0xDF}) t.letter[c] = true;
   return t;
 }
 
@@ -49,6 +54,7 @@ CaseTables BuildSystem() {
   for (int i = 0; i < 128; ++i) {
     t.upper[128 + i] = static_cast<unsigned char>(up[i]);
     t.lower[128 + i] = static_cast<unsigned char>(low[i]);
+    t.letter[128 + i] = IsCharAlphaA(static_cast<char>(128 + i)) != FALSE;
   }
 #endif
   return t;
@@ -63,6 +69,8 @@ const CaseTables& Tables() {
 
 unsigned char AnsiUpper(unsigned char c) { return Tables().upper[c]; }
 unsigned char AnsiLower(unsigned char c) { return Tables().lower[c]; }
+bool AnsiIsLetter(unsigned char c) { return Tables().letter[c]; }
+bool Cp1252IsLetter(unsigned char c) { return Cp1252Tables().letter[c]; }
 unsigned char Cp1252Upper(unsigned char c) { return Cp1252Tables().upper[c]; }
 unsigned char Cp1252Lower(unsigned char c) { return Cp1252Tables().lower[c]; }
 

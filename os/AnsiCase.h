@@ -1,7 +1,7 @@
-// Upper and lower casing of single bytes in the system's ANSI code page.
-// Bytes below 128 follow the C library rule (only a-z and A-Z change). Bytes
-// from 128 come, on Win32, from the system's own casing (CharUpperBuffA,
-// CharLowerBuffA); the native build uses the Windows-1252 table, the code
+// Upper and lower casing, and letters, of single bytes in the system's ANSI
+// code page. Bytes below 128 follow the C library rule (only a-z and A-Z
+// change). Bytes from 128 come, on Win32, from the system's own casing
+// (CharUpperBuffA, CharLowerBuffA, IsCharAlphaA); the native build uses the Windows-1252 table, the code
 // page the program runs under in its tests, so both builds give the same
 // results. A test under Wine checks that the two agree on every byte.
 #pragma once
@@ -21,6 +21,8 @@
 
 unsigned char AnsiUpper(unsigned char c);
 unsigned char AnsiLower(unsigned char c);
+// A letter of the code page (bytes below 128: a-z and A-Z only).
+bool AnsiIsLetter(unsigned char c);
 void AnsiUpperInPlace(std::string& s);
 // An upper-cased copy: the key of names compared without regard to case.
 std::string AnsiUpperCopy(std::string s);
@@ -31,3 +33,4 @@ int AnsiCompareNoCase(const char* a, size_t na, const char* b, size_t nb);
 // The Windows-1252 casing table, available on every platform.
 unsigned char Cp1252Upper(unsigned char c);
 unsigned char Cp1252Lower(unsigned char c);
+bool Cp1252IsLetter(unsigned char c);

@@ -3,6 +3,7 @@
 // base parts for the `f` forms), and the number texts follow the "%0*d" rule.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -186,6 +187,12 @@ TEST(Collision, NumberSizes) {
   EXPECT_EQ("-5", FormaterNombre(-5, 1));
   EXPECT_EQ("7", FormaterNombre(7, 0));
   EXPECT_EQ("000", FormaterNombre(0, 3));
+  EXPECT_EQ("-0012", FormaterNombre(-12, 5));
+  EXPECT_EQ("-9223372036854775808", FormaterNombre(INT64_MIN, 3));
+  // Sizes from the configuration file past the options page's 20.
+  EXPECT_EQ(std::string(49, '0') + "7", FormaterNombre(7, 50));
+  EXPECT_EQ("-" + std::string(98, '0') + "7", FormaterNombre(-7, 100));
+  EXPECT_EQ(static_cast<size_t>(kTailleNombreLimite), FormaterNombre(7, INT32_MAX).size());
 }
 
 TEST(Collision, OptionsPageSizeCheckNamesTheFirstFaultyField) {

@@ -192,7 +192,8 @@ TEST_F(ConfigLoad, ValidationsPutDefaultsBackAndMarkThemModified) {
                        "[courant]\r\nfen_princ_posdim=50000 50000 800 600\r\n"
                        "fen_compl_posdim=10 10 400 300\r\nlangue=7\r\nsh_ratio=abc\r\n"
                        "[modif]\r\nlong_max_nom=0\r\nremp_car_inv=a:b\r\nexif_symb_div=\r\n"
-                       "[affichage]\r\ngrille=yes\r\n[nombre]\r\nnum_sel_pad=5000\r\n");
+                       "[affichage]\r\ngrille=yes\r\n[nombre]\r\nnum_sel_pad=5000\r\n"
+                       "num_ds_nom_pad=0\r\nnum_piste_pad=21\r\n");
   ASSERT_EQ(LoadFrom(path), 0);
   CConfig& c = Config();
   EXPECT_EQ(c.long_max_nom.Get(), -1);
@@ -205,7 +206,12 @@ TEST_F(ConfigLoad, ValidationsPutDefaultsBackAndMarkThemModified) {
   EXPECT_FALSE(c.fen_compl_posdim.Modified());
   EXPECT_EQ(c.remp_car_inv.Get(), "_");
   EXPECT_EQ(c.exif_symb_div.Get(), "/");
-  EXPECT_EQ(c.num_sel_pad.Get(), 3);
+  // Number sizes past the options page's 20 stay as written; below 1 they mean nothing.
+  EXPECT_EQ(c.num_sel_pad.Get(), 5000);
+  EXPECT_FALSE(c.num_sel_pad.Modified());
+  EXPECT_EQ(c.num_piste_pad.Get(), 21);
+  EXPECT_EQ(c.num_ds_nom_pad.Get(), 3);
+  EXPECT_TRUE(c.num_ds_nom_pad.Modified());
   // grille=yes does not parse as a boolean: the default, not marked.
   EXPECT_FALSE(c.grille.Get());
   EXPECT_FALSE(c.grille.Modified());

@@ -289,3 +289,57 @@ TEST_F(ProfileFile, ListsWithoutStopReadEveryEntryUpToTheMaximum) {
 }
 
 }  // namespace
+
+TEST_F(ProfileFile, TheSnapshotReadsWhatTheReaderReadsKeyByKey) {
+  const std::string longValue(1500, 'v');
+  WriteBytes(path_,
+             "[modif]\r\n"
+             "plain=abc\r\n"
+             "  blanks  =   around value   \r\n"
+             "dq=\"quoted\"\r\nsq='single'\r\nhalf=\"open\r\none=\"\r\nmixed=\"a'\r\n"
+             "inner=a \"b\" c\r\nempty=\r\nnovalue\r\n"
+             "Case=Upper\r\ndup=first\r\ndup=second\r\n"
+             "eq=a=b\r\n"
+             "long=" + longValue + "\r\n"
+             "quotedlong=\"" + longValue + "\"\r\n"
+             "; comment=not a key\r\n"
+             "[MODIF]\r\nlater=section twice\r\n"
+             "[other]\r\nplain=other section\r\n\xE9t\xE9=\xE9\r\n");
+  const char* keys[][2] = {
+      {"modif", "plain"}, {"modif", "blanks"}, {"modif", "dq"},       {"modif", "sq"},
+      {"modif", "half"},  {"modif", "one"},    {"modif", "mixed"},    {"modif", "inner"},
+      {"modif", "empty"}, {"modif", "novalue"}, {"modif", "case"},    {"MODIF", "CASE"},
+      {"modif", "dup"},   {"modif", "eq"},     {"modif", "long"},     {"modif", "quotedlong"},
+      {"modif", "; comment"}, {"modif", "later"}, {"other", "plain"}, {"other", "\xE9t\xE9"},
+      {"other", "missing"}, {"missing", "plain"},
+  };
+  auto readAll = [&keys]() {
+    std::vector<std::string> out;
+    for (const auto& k : keys) {
+      std::string v;
+      out.push_back(ProfileRead(k[0], k[1], &v) ? "=" + v : "<absent>");
+    }
+    return out;
+  };
+  const std::vector<std::string> direct = readAll();
+  EXPECT_EQ(direct[0], "=abc");  // the file was read at all
+  std::vector<std::string> fromSnapshot;
+  {
+    const CKProfileSnapshot snapshot;
+    fromSnapshot = readAll();
+    // A write ends the snapshot: later reads see the file again.
+    ASSERT_EQ(ProfileWrite("modif", "plain", "changed"), 0);
+    std::string v;
+    EXPECT_TRUE(ProfileRead("modif", "plain", &v));
+    EXPECT_EQ(v, "changed");
+  }
+  ASSERT_EQ(fromSnapshot.size(), direct.size());
+  for (size_t i = 0; i < direct.size(); ++i)
+    EXPECT_EQ(fromSnapshot[i], direct[i]) << keys[i][0] << "/" << keys[i][1];
+}
+
+TEST_F(ProfileFile, ASnapshotOfAMissingFileHasNoKeys) {
+  const CKProfileSnapshot snapshot;
+  std::string v;
+  EXPECT_FALSE(ProfileRead("modif", "plain", &v));
+}

@@ -11,7 +11,11 @@ TEST(AnsiCase, SystemCasingAgreesWithTheWindows1252TableOnEveryByte) {
     const unsigned char b = static_cast<unsigned char>(c);
     EXPECT_EQ(AnsiUpper(b), Cp1252Upper(b)) << c;
     EXPECT_EQ(AnsiLower(b), Cp1252Lower(b)) << c;
+    EXPECT_EQ(AnsiIsLetter(b), Cp1252IsLetter(b)) << c;
 #ifdef _WIN32
+    if (c >= 128) {
+      EXPECT_EQ(IsCharAlphaA(static_cast<char>(b)) != FALSE, Cp1252IsLetter(b)) << c;
+    }
     // One byte at a time, straight from the system.
     char up = static_cast<char>(b), low = static_cast<char>(b);
     if (c != 0) {

@@ -192,6 +192,31 @@ TEST(Modificateurs, AsReadByTheParser) {
   EXPECT_EQ(Evaluer("%b(s/(a+)+b/x/)Z", Nomme("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaac")), "Z");
 }
 
+TEST(Modificateurs, RegexAndReplaceAgreeOnAccentedLetters) {
+  // "c\xE9" is "c\u00e9" in the code page; \xC9 its upper case, \xDF a letter without one.
+  struct Pair {
+    const char* regex;
+    const char* replace;  // the same change through the replace modifier, when it has one
+    const char* expected;
+  } rows[] = {
+      {"%b(s/\xC9/x/i)", "%b(\"\xC9\",\"x\")", "cx"},
+      {"%b(s/\xC9/x/)", "%b(\"\xC9\",\"x\",,,1)", "c\xE9"},
+      {"%b(s/C\xC9/x/i)", "%b(\"C\xC9\",\"x\")", "x"},
+      {"%b(s/\\w+/[$&]/)", nullptr, "[c\xE9]"},
+      {"%b(s/[[:alpha:]]+/[$&]/)", nullptr, "[c\xE9]"},
+      {"%b(s/[[:upper:]]/x/)", nullptr, "c\xE9"},
+      {"%b(s/[[:lower:]]$/x/)", nullptr, "cx"},
+      {"%b(s/.*/\\U$&/)", nullptr, "C\xC9"},
+  };
+  const CFichier e = Nomme("c\xE9.txt");
+  for (const Pair& p : rows) {
+    EXPECT_EQ(Evaluer(p.regex, e), p.expected) << p.regex;
+    if (p.replace) EXPECT_EQ(Evaluer(p.replace, e), p.expected) << p.replace;
+  }
+  EXPECT_EQ(Evaluer("%b(s/\\w+/[$&]/)", Nomme("a\xDF\xAA\xA9.txt")), "[a\xDF\xAA]\xA9");
+  EXPECT_EQ(Evaluer("%b(s/\\W/_/g)", Nomme("\xD7\xF7\xE0.txt")), "__\xE0");
+}
+
 TEST(CharModifiers, FoldingTable) {
   std::string all;
   for (int c = 1; c < 256; ++c) all += static_cast<char>(c);

@@ -148,7 +148,7 @@ TEST(Syntaxe, TrackNumbers) {
   const CFichier e = Fichier(t);
   const Row rows[] = {
       {"%AT", "07"},      {"%AT{3}", "007"},  {"%AT{0}", "07"},   {"%AT{21}", "07"},
-      {"%AT{1}", "7"},    {"%mT{4}", "0003"}, {"%Ak", "2/12"},    {"%Ak{3}", "2/12{3}"},
+      {"%AT{1}", "7"},    {"%AT{20}", "00000000000000000007"},                {"%mT{4}", "0003"}, {"%Ak", "2/12"},    {"%Ak{3}", "2/12{3}"},
       {"%An", ""},        {"%An{3}", "{3}"},  {"%AT{3", ""},      {"%AT{3,4}", "4}"},
   };
   Check(rows, sizeof rows / sizeof *rows, e);
@@ -198,6 +198,12 @@ TEST(Syntaxe, DateVariables) {
       {"%dc", ""},                        // no date, no text
       {"%dc{\"%Y\"}x", "x"},
       {"%Xdt", ""},
+      // Shifts that leave the file-time range give empty text, never a wrapped date.
+      {"[%dm{\"%Y%m%d\",1000000000000h}]", "[]"},
+      {"[%dm{\"%Y%m%d\",1844674407371}]", "[]"},
+      {"[%dm{\"%Y%m%d\",-1000000000000h}]", "[]"},
+      {"[%dm{\"%Y%m%d\",99999999999999999999h}]", "[]"},
+      {"[%D{\"%Y\",1000000000000h}]", "[]"},
   };
   Check(rows, sizeof rows / sizeof *rows, Riche());
 }

@@ -108,6 +108,10 @@ const Case kCases[] = {
     {"[ab;a", "a", true},        // unclosed before ';': the next file spec matches
     {"x[a-c]y", "xBy", true},
     {"x[a-c]y", "xdy", false},
+    {"[a-c]", "c", true},        // both ends of a range belong to it
+    {"[a-c]", "a", true},
+    {"[0-9]*", "9.jpg", true},
+    {"[0-9]*", "0.jpg", true},
     // Escapes.
     {"\\*.txt", "*.txt", true},
     {"\\*.txt", "a.txt", false},
@@ -118,6 +122,8 @@ const Case kCases[] = {
     {"a\\;b", "a", false},
     {"x\\;y;z", "y", false},     // ... and failing specs are skipped as a whole
     {"x\\;y;z", "z", true},
+    {"?\\;1", "1", false},      // the escaped ';' must be matched too
+    {"?\\;1;z", "z", true},
     {"\\\\", "\\", true},
     {"a\\", "a", true},          // a trailing '\' takes nothing
     {"\\a*", "ABC", true},

@@ -6,6 +6,7 @@
 #include "TempTree.h"
 #include <shellapi.h>
 
+#include "files/CBaseTexts.h"
 #include "files/CChargeRep.h"
 
 namespace {
@@ -21,7 +22,6 @@ std::vector<CFichier> LoadAll(const std::string& root, bool recursive, bool inBy
   job.baseDir = root + "\\";
   job.recursive = recursive;
   job.baseOptions.sizeInBytes = inBytes;
-  job.baseOptions.dateText = [](FileTime ft) { return "t" + std::to_string(ft % 1000); };
   job.Execute();
   return job.results;
 }
@@ -77,12 +77,23 @@ TEST(BaseItems, FromFindData) {
   EXPECT_TRUE(parent->isDir);
   EXPECT_EQ(parent->items.Text(kItemAttributs).substr(0, 1), "D");
 
-  // Every non-zero time has a date value and its text.
+  // Every non-zero time has a date value and its standard text, made when
+  // first asked for and made again when the date changes.
+  CFichier copy = *ro;
   for (int item : {kItemDateCrea, kItemDateModif}) {
     const FileTime* ft = ro->items.dates.Find(item);
     ASSERT_NE(ft, nullptr) << item;
-    EXPECT_EQ(ro->items.Text(item), "t" + std::to_string(*ft % 1000));
+    EXPECT_EQ(ro->items.text.Find(item), nullptr) << item;
+    EXPECT_FALSE(ro->ItemText(item).empty()) << item;
+    EXPECT_EQ(ro->ItemText(item), StandardDateText(*ft)) << item;
+    const FileTime later = *ft + 86400ULL * 400 * 10000000;
+    copy.items.dates.Set(item, later);
+    EXPECT_EQ(copy.ItemText(item), StandardDateText(later)) << item;
+    EXPECT_NE(copy.ItemText(item), ro->ItemText(item)) << item;
   }
+  // A text a reader stored stays in front.
+  copy.items.text.Set(kItemDateModif, "stored");
+  EXPECT_EQ(copy.ItemText(kItemDateModif), "stored");
 }
 
 TEST(BaseItems, SizeInBytesOption) {

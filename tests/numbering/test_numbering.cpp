@@ -84,6 +84,11 @@ TEST(Numbering, SelectionNumbersAndTheirBlocks) {
   run.options.numSelDep = 0;
   run.options.numSelInc = 3;
   CheckAll(run, {{"%n", {"00", "03", "06"}}, {"%ns", {"03", "03", "03"}}});
+  // A size from the configuration file past 20 is used as written; a block still needs 1 to 20.
+  run.options.numSelPad = 25;
+  CheckAll(run, {{"%n", {std::string(25, '0'), std::string(24, '0') + "3", std::string(24, '0') + "6"}},
+                 {"%n{21}", {std::string(25, '0'), std::string(24, '0') + "3", std::string(24, '0') + "6"}},
+                 {"%n{2}", {"00", "03", "06"}}});
 }
 
 TEST(Numbering, HugeStartsAndStepsSaturateInsteadOfOverflowing) {
@@ -116,6 +121,16 @@ TEST(Numbering, CollisionNumbersOnCollidingDates) {
                     // Only the text before the variable is compared.
                     {"%nc_%dmd", {"001_20040101", "002_20041212", "003_20040101"}},
                 });
+}
+
+TEST(Numbering, CharacterModifiersOnCollisionNumbersKeepThePlainCount) {
+  Selection run(Names{"d1\\a.jpg", "d2\\b.jpg", "d1\\c.jpg"});
+  const char* mods[] = {"@", "u", "l", "U", "L", "+", "-", "+u", "@-l"};
+  for (const char* var : {"nc", "ncs", "ncf", "ncfs"}) {
+    const Names plain = run(std::string("same%") + var + ".%e");
+    ASSERT_NE(plain[0], plain[2]) << var;
+    for (const char* m : mods) EXPECT_EQ(run(std::string("same%") + m + var + ".%e"), plain) << m << var;
+  }
 }
 
 TEST(Numbering, CollisionsIgnoreCaseAndTheFFormsIgnoreThePath) {
@@ -183,7 +198,8 @@ TEST(Numbering, NumbersAndRunsFromTheBaseName) {
       {"%N{,-3}", "-01"},   {"%N{1,,-3}", "2"},   {"%N{,,-4}", ""},      {"%N{30}", "002"},
       {"%N{,,3}x", "784x"}, {"%NN", "Fic"},       {"%NN2", "_"},         {"%NN3", "zzz"},
       {"%NN{-1}", "zzz"},   {"%NN0", ""},         {"%NN{4}", ""},        {"%NN{-4}", ""},
-      {"%NN{-3}", "Fic"},   {"%N9", ""},
+      {"%NN{-3}", "Fic"},   {"%N9", ""},          {"%N{20}", "00000000000000000002"},
+      {"%N{0}", "002"},     {"%N{21}", "002"},
   };
   for (const auto& r : rows) EXPECT_EQ(run(r.expr)[0], r.expected) << r.expr;
   run.options.numDsNomPad = 1;
