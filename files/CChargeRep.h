@@ -13,7 +13,7 @@
 
 #include "files/CBaseItems.h"
 #include "files/CFichier.h"
-#include "ui/CKThread.h"
+#include "os/CKThread.h"
 
 constexpr UINT WM_VELTO_LOADED = WM_APP + 30;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "expr/CDonnees.h"
+#include "files/CDonnees.h"
 #include "files/ItemIds.h"
 
 // The base items, taken from the directory listing, by their roles.

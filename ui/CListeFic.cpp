@@ -1,4 +1,4 @@
-#include "files/CListeFic.h"
+#include "ui/CListeFic.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "config/CConfig.h"
-#include "config/CEngineOptions.h"
+#include "ui/CEngineOptions.h"
 #include "expr/CCalculNoms.h"
 #include "expr/CColonnes.h"
 #include "expr/CCollision.h"

@@ -1,4 +1,4 @@
-#include "ui/CKThread.h"
+#include "os/CKThread.h"
 
 CKThread::~CKThread() {
   if (thread_) {
