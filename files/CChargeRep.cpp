@@ -45,11 +45,11 @@ void CChargeRep::Execute() {
   progressTick_ = 0;
   progressShown_ = false;
   Enumerate("");
-  if (owner) {
+  if (owner && doneMessage) {
     if (request.threaded)
-      PostMessageA(owner, WM_VELTO_LOADED, 0, 0);
+      PostMessageA(owner, doneMessage, 0, 0);
     else
-      SendMessageA(owner, WM_VELTO_LOADED, 0, 0);
+      SendMessageA(owner, doneMessage, 0, 0);
   }
 }
 

@@ -2,8 +2,8 @@
 // loads, which the user can stop) or directly on the main thread (start-up
 // loads). The worker fills only the job's own result list and reads only the
 // settings copied into the job before it started; the completion message
-// WM_APP+30 is the one hand-over to the main thread: posted when threaded,
-// sent when synchronous.
+// (chosen by the owner) is the one hand-over to the main thread: posted when
+// threaded, sent when synchronous.
 #pragma once
 
 #include <windows.h>
@@ -14,8 +14,6 @@
 #include "files/CBaseItems.h"
 #include "files/CFichier.h"
 #include "os/CKThread.h"
-
-constexpr UINT WM_VELTO_LOADED = WM_APP + 30;
 
 // What the caller asks of the next load; moved into the job when it starts.
 struct CLoadRequest {
@@ -29,6 +27,7 @@ class CChargeRep : public CKThread {
  public:
   // Settings copied into the job when a load starts.
   HWND owner = nullptr;
+  UINT doneMessage = 0;       // delivered to owner when the load ends
   HWND status = nullptr;      // status bar that shows the progress, may be null
   std::string baseDir;        // absolute, ends with a backslash
   bool reload = false;        // the current directory is read again

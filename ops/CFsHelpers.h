@@ -5,9 +5,6 @@
 #include <cstddef>
 #include <string>
 
-// The process current directory; empty when it cannot be read.
-std::string CurrentDirectory();
-
 // Creates the directories of a path prefix that ends with a backslash.
 int CreatePathDirectories(const std::string& prefix);
 // Copies a file or a whole directory tree; never overwrites, never merges

@@ -13,9 +13,11 @@
 #include "expr/CHooksProgramme.h"
 #include "expr/CNoms.h"
 #include "ops/CFsHelpers.h"
+#include "os/CurrentDir.h"
 #include "ops/COperation.h"
 #include "config/CMultilangue.h"
 #include "os/AnsiCase.h"
+#include "ui/CMessages.h"
 #include "ui/CStatusbar.h"
 
 namespace {
@@ -144,6 +146,7 @@ int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
   loader_.request = pending_;
   pending_ = CLoadRequest();
   loader_.owner = owner_;
+  loader_.doneMessage = WM_VELTO_LOADED;
   loader_.status = status_ ? status_->Hwnd() : nullptr;
   loader_.reload = dir.empty();
   loader_.filter = cfg.fil.Get();

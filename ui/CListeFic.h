@@ -36,7 +36,7 @@ class CListeFic : public CKListView {
   // Stops a running load; keep shows the entries found so far.
   void StopLoading(bool keep);
   bool Loading() const { return loader_.Running(); }
-  // Completion of a load, on the main thread (WM_APP+30).
+  // Completion of a load, on the main thread (WM_VELTO_LOADED).
   void OnLoaded(WPARAM w);
 
   // The cell text of a row and column, for LVN_GETDISPINFO.

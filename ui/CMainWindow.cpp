@@ -5,8 +5,9 @@
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
 #include "expr/CNoms.h"
-#include "ops/CFsHelpers.h"
+#include "os/CurrentDir.h"
 #include "res/resource.h"
+#include "ui/CMessages.h"
 
 bool CMainWindow::Create(HINSTANCE inst, const std::string& title) {
   inst_ = inst;
