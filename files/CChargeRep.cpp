@@ -40,6 +40,11 @@ bool IsRoot(const std::string& dir) {
 
 }  // namespace
 
+CChargeRep::~CChargeRep() {
+  RequestStop();
+  Wait(10000);
+}
+
 void CChargeRep::Execute() {
   results.clear();
   progressTick_ = 0;
@@ -47,9 +52,9 @@ void CChargeRep::Execute() {
   Enumerate("");
   if (owner && doneMessage) {
     if (request.threaded)
-      PostMessageA(owner, doneMessage, 0, 0);
+      PostMessageA(owner, doneMessage, generation, 0);
     else
-      SendMessageA(owner, doneMessage, 0, 0);
+      SendMessageA(owner, doneMessage, generation, 0);
   }
 }
 
@@ -77,6 +82,10 @@ void CChargeRep::Enumerate(const std::string& rel) {
   CFindHandle find(FindFirstFileA((path + "*").c_str(), &fd));
   if (!find.Valid()) return;
   do {
+    // Read for every entry, kept or not: a stop must end a walk through many
+    // filtered-out names too.
+    EntryRead();
+    if (StopRequested()) return;
     const DWORD attrs = fd.dwFileAttributes;
     if ((attrs & FILE_ATTRIBUTE_SYSTEM) && !listSystem) continue;
     if ((attrs & FILE_ATTRIBUTE_HIDDEN) && !listHidden) continue;
@@ -97,7 +106,6 @@ void CChargeRep::Enumerate(const std::string& rel) {
     }
     results.emplace_back();
     FillBaseItems(results.back(), baseDir, rel, fd, baseOptions, types_);
-    if (StopRequested()) return;
     Progress(path, false);
   } while (FindNextFileA(find.Get(), &fd));
 }
