@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "files/CEntryHook.h"
 #include "files/CFiltre.h"
 
 namespace {
@@ -106,6 +107,7 @@ void CChargeRep::Enumerate(const std::string& rel) {
     }
     results.emplace_back();
     FillBaseItems(results.back(), baseDir, rel, fd, baseOptions, types_);
+    if (const CEntryHook hook = EntryHook()) hook(results.back());
     Progress(path, false);
   } while (FindNextFileA(find.Get(), &fd));
 }
