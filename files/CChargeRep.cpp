@@ -5,25 +5,10 @@
 #include <cstdio>
 
 #include "files/CEntryHook.h"
+#include "os/CKGuards.h"
 #include "files/CFiltre.h"
 
 namespace {
-
-// RAII for a directory search handle.
-class CFindHandle {
- public:
-  explicit CFindHandle(HANDLE h) : h_(h) {}
-  ~CFindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  CFindHandle(const CFindHandle&) = delete;
-  CFindHandle& operator=(const CFindHandle&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 bool IsDots(const char* name, int n) {
   return (n == 1 && name[0] == '.') || (n == 2 && name[0] == '.' && name[1] == '.');
@@ -80,7 +65,7 @@ void CChargeRep::Enumerate(const std::string& rel) {
   const bool atRoot = IsRoot(baseDir);
   Progress(path, false);
   WIN32_FIND_DATAA fd;
-  CFindHandle find(FindFirstFileA((path + "*").c_str(), &fd));
+  CKFind find(FindFirstFileA((path + "*").c_str(), &fd));
   if (!find.Valid()) return;
   do {
     // Read for every entry, kept or not: a stop must end a walk through many

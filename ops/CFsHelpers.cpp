@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "os/AnsiCase.h"
+#include "os/CKGuards.h"
 
 namespace {
 
@@ -20,17 +21,12 @@ std::string FullPath(const std::string& path) {
   return full;
 }
 
-// RAII for a directory search handle.
+// A directory search: its handle and the entry last read.
 class CFind {
  public:
   explicit CFind(const std::string& dir) : h_(FindFirstFileA((dir + "\\*").c_str(), &fd_)) {}
-  ~CFind() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  CFind(const CFind&) = delete;
-  CFind& operator=(const CFind&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  bool Next() { return FindNextFileA(h_, &fd_) != 0; }
+  bool Valid() const { return h_.Valid(); }
+  bool Next() { return FindNextFileA(h_.Get(), &fd_) != 0; }
   const WIN32_FIND_DATAA& Data() const { return fd_; }
   bool IsDots() const {
     const char* n = fd_.cFileName;
@@ -39,7 +35,7 @@ class CFind {
 
  private:
   WIN32_FIND_DATAA fd_;
-  HANDLE h_;
+  CKFind h_;
 };
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "ops/COperation.h"
 #include "config/CMultilangue.h"
 #include "os/AnsiCase.h"
+#include "os/CKGuards.h"
 #include "ui/CMessages.h"
 #include "ui/CStatusbar.h"
 
@@ -366,9 +367,7 @@ CBaseOptions CListeFic::BaseOptions() const {
 
 void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
   WIN32_FIND_DATAA fd;
-  const HANDLE find = FindFirstFileA(entry.name.c_str(), &fd);
-  if (find == INVALID_HANDLE_VALUE) return;  // no longer found: the old data stays
-  FindClose(find);
+  if (!CKFind(FindFirstFileA(entry.name.c_str(), &fd)).Valid()) return;  // no longer found: the old data stays
   const size_t slash = entry.name.rfind('\\');
   const std::string rel = slash == std::string::npos ? std::string() : entry.name.substr(0, slash + 1);
   if (extensionChanged) {
