@@ -11,6 +11,7 @@
 #include "app/CCommandLine.h"
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
+#include "os/CKGuards.h"
 #include "res/resource.h"
 #include "shell/CExplorer.h"
 #include "ui/CMainWindow.h"
@@ -18,21 +19,6 @@
 namespace {
 
 const char kTitle[] = "Velto 2.01";
-
-// OLE for the life of the process.
-class COleSession {
- public:
-  COleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-  ~COleSession() {
-    if (ok_) OleUninitialize();
-  }
-  COleSession(const COleSession&) = delete;
-  COleSession& operator=(const COleSession&) = delete;
-  bool Ok() const { return ok_; }
-
- private:
-  bool ok_;
-};
 
 class CStartupLoad {
  public:
@@ -108,7 +94,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
   std::setlocale(LC_TIME, "");
   HACCEL accel = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(IDR_ACCEL));
 
-  COleSession ole;
+  CKOleSession ole;
   if (!ole.Ok()) return 0;
   bool usingDefault = true;
   if (LoadConfig(argc, argv, &usingDefault) != 0) return 0;
