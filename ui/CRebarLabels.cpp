@@ -10,7 +10,8 @@ void LabelBands(HWND rebar, const CKMultilangue& texts) {
     REBARBANDINFOA band = {};
     band.cbSize = sizeof band;
     band.fMask = RBBIM_LPARAM;
-    if (!SendMessageA(rebar, RB_GETBANDINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band))) continue;
+    if (!SendMessageA(rebar, RB_GETBANDINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band)))
+      continue;
     const int id = static_cast<int>(band.lParam);
     if (id <= 0) continue;
     const char* text = texts.Text(id);
