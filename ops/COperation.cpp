@@ -30,7 +30,7 @@ bool CreatePrefix(const std::string& target) {
 
 int Fail(CFichier& e, DWORD code) {
   e.lastError = code ? code : ERROR_GEN_FAILURE;
-  return 1;
+  return kOpFailed;
 }
 
 // Copies the entry's file or tree to target, creating missing directories.
@@ -139,8 +139,8 @@ int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selecti
     CFichier& e = entries[index];
     const std::string future = e.futureName;
     const int r = OperateEntry(e, step, kind, future, cb, done);
-    if (r == 0 || r == 1) {
-      if (kind == 0 || r == 1) Redraw(cb, index);
+    if (r == 0 || r == kOpFailed) {
+      if (kind == 0 || r == kOpFailed) Redraw(cb, index);
       if (e.lastError != 0) ++stats.failures;
       if (r == 0) stats.anySucceeded = true;
     }

@@ -11,10 +11,10 @@ int LireTextePressePapier(std::string& texte) {
   texte.clear();
   CKClipboard clip;
   if (!clip.Open()) return -1;
-  if (!IsClipboardFormatAvailable(CF_TEXT)) return 1;
+  if (!IsClipboardFormatAvailable(CF_TEXT)) return -2;
   CKGlobalLock bloc(GetClipboardData(CF_TEXT));
   const char* data = static_cast<const char*>(bloc.Data());
-  if (!data) return 1;
+  if (!data) return -2;
   // The text ends at its terminating zero, never past the block.
   const size_t size = bloc.Size();
   texte.assign(data, strnlen(data, size));

@@ -421,8 +421,8 @@ int CListeFic::RenameInPlace(int row, const std::string& name) {
   Langue().SetOperationRunning(false);
   RedrawItems(row, row);
   ReleaseMonitor(0);
-  Finish(r == 1 ? 1 : 0, true);
-  return r == 1 ? -4 : 0;
+  Finish(r == kOpFailed ? 1 : 0, true);
+  return r == kOpFailed ? -4 : 0;
 }
 
 void CListeFic::Recompute(const std::string& expression) {
