@@ -33,7 +33,7 @@ class CStartupLoad {
         return true;
       }
     }
-    const bool threaded = cl_.operation != 2;
+    const bool threaded = cl_.operation != COpKind::None;
     if (Config().deb_rep_expl) {
       const auto dirs = ExplorerDirectories();
       if (!dirs.empty() && Try(dirs.front(), threaded, false)) return true;
@@ -131,7 +131,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
   }
 
   SetFocus(window.List().Hwnd());
-  if (cl.operation != 2) window.List().RunOperation(cl.operation);
+  if (cl.operation != COpKind::None) window.List().RunOperation(cl.operation);
   if (cl.quit) {
     PostQuitMessage(0);
   } else {

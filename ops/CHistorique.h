@@ -1,4 +1,4 @@
-// The operation history: the kind of each step (0 rename, 1 copy) and the
+// The operation history: the kind of each step (rename or copy) and the
 // position, the number of steps in effect. The names of each step live in the
 // entries' records.
 #pragma once
@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "files/CFichier.h"
+#include "ops/COpKind.h"
 
 class CHistorique {
  public:
-  // Kind of step s (from 1); 2, which touches no file, beyond the list.
-  int Kind(int step) const {
-    return step >= 1 && step <= Count() ? kinds_[step - 1] : 2;
+  // Kind of step s (from 1); None, which touches no file, beyond the list.
+  COpKind Kind(int step) const {
+    return step >= 1 && step <= Count() ? kinds_[step - 1] : COpKind::None;
   }
   int Count() const { return static_cast<int>(kinds_.size()); }
   int Position() const { return position_; }
@@ -22,7 +23,7 @@ class CHistorique {
   // Starts a new step of the given kind and returns its number. Steps beyond
   // the position (undone ones) are discarded with their records first, so an
   // undone step is never replayed after a new operation.
-  int Begin(int kind, std::vector<CFichier>& entries) {
+  int Begin(COpKind kind, std::vector<CFichier>& entries) {
     if (position_ < Count()) {
       kinds_.resize(position_ < 0 ? 0 : position_);
       for (CFichier& e : entries) e.history.erase(e.history.upper_bound(position_), e.history.end());
@@ -42,6 +43,6 @@ class CHistorique {
   }
 
  private:
-  std::vector<int> kinds_;
+  std::vector<COpKind> kinds_;
   int position_ = 0;
 };

@@ -112,24 +112,24 @@ int RenameEntry(CFichier& e, const std::string& target, const COpCallbacks& cb) 
   return 0;
 }
 
-int OperateEntry(CFichier& e, int step, int kind, const std::string& future, const COpCallbacks& cb) {
+int OperateEntry(CFichier& e, int step, COpKind kind, const std::string& future, const COpCallbacks& cb) {
   return OperateEntry(e, step, kind, future, cb, 0);
 }
 
-int OperateEntry(CFichier& e, int step, int kind, const std::string& future, const COpCallbacks& cb,
+int OperateEntry(CFichier& e, int step, COpKind kind, const std::string& future, const COpCallbacks& cb,
                  int order) {
   if (future.empty()) return -1;
   if (future == e.name) return -2;
   const std::string before = e.name;
-  const int r = kind == 0 ? RenameEntry(e, future, cb) : CopyEntry(e, future);
+  const int r = kind == COpKind::Rename ? RenameEntry(e, future, cb) : CopyEntry(e, future);
   if (r == 0) e.history[step] = CHistRecord{before, future, true, order};
   return r;
 }
 
 int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selection, CHistorique& history,
-                 int kind, const COpCallbacks& cb, COpStats& stats) {
+                 COpKind kind, const COpCallbacks& cb, COpStats& stats) {
   stats = COpStats();
-  if (kind != 0 && kind != 1) return -1;
+  if (kind == COpKind::None) return -1;
   if (selection.empty()) return 0;
   const int step = history.Begin(kind, entries);
   CProgress progress(cb);
@@ -140,7 +140,7 @@ int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selecti
     const std::string future = e.futureName;
     const int r = OperateEntry(e, step, kind, future, cb, done);
     if (r == 0 || r == kOpFailed) {
-      if (kind == 0 || r == kOpFailed) Redraw(cb, index);
+      if (kind == COpKind::Rename || r == kOpFailed) Redraw(cb, index);
       if (e.lastError != 0) ++stats.failures;
       if (r == 0) stats.anySucceeded = true;
     }
@@ -154,7 +154,7 @@ namespace {
 
 // Replays step `step` over the entries holding its records: backwards (undo)
 // the records in effect, forwards (redo) the others.
-void Replay(std::vector<CFichier>& entries, int step, int kind, bool undo, const COpCallbacks& cb,
+void Replay(std::vector<CFichier>& entries, int step, COpKind kind, bool undo, const COpCallbacks& cb,
             COpStats& stats) {
   CProgress progress(cb);
   int done = 0;
@@ -164,16 +164,16 @@ void Replay(std::vector<CFichier>& entries, int step, int kind, bool undo, const
     if (rec.applied != undo) continue;
     const std::string& target = undo ? rec.before : rec.after;
     int r = 0;
-    if (kind == 0) {
+    if (kind == COpKind::Rename) {
       r = e.name == target ? 0 : RenameEntry(e, target, cb);
-    } else if (kind == 1 && undo) {
+    } else if (kind == COpKind::Copy && undo) {
       r = DeleteTree(rec.after) == 0 ? 0 : Fail(e, GetLastError());
       if (r == 0) e.lastError = 0;
-    } else if (kind == 1) {
+    } else if (kind == COpKind::Copy) {
       r = CopyEntry(e, rec.after);
     }
     if (r == 0) rec.applied = !undo;
-    if (kind == 0 || r != 0) Redraw(cb, i);
+    if (kind == COpKind::Rename || r != 0) Redraw(cb, i);
     if (e.lastError != 0) ++stats.failures;
     progress.Done(++done);
   }

@@ -327,16 +327,16 @@ void CListeFic::SelectNames(const std::vector<std::string>& names) {
   RefreshStatus();
 }
 
-int CListeFic::RunOperation(int kind) {
-  if (kind != 0 && kind != 1) return -1;
+int CListeFic::RunOperation(COpKind kind) {
+  if (kind == COpKind::None) return -1;
   if (model_.Selection().empty() || Config().exp.Get().empty()) return 0;
   EndLabelEdit();
-  ShowProgress(kind == 0 ? 305 : 301, 0);
+  ShowProgress(kind == COpKind::Rename ? 305 : 301, 0);
   COpStats stats;
   HoldMonitor(kind);
   Langue().SetOperationRunning(true);
   ::RunOperation(model_.MutableEntries(), model_.Selection(), history_, kind,
-                 Callbacks(kind == 0 ? 306 : 302), stats);
+                 Callbacks(kind == COpKind::Rename ? 306 : 302), stats);
   Langue().SetOperationRunning(false);
   ReleaseMonitor(kind);
   Finish(stats.failures, stats.failures == 0);
@@ -391,7 +391,7 @@ COpCallbacks CListeFic::Callbacks(int progressTextId) {
 int CListeFic::Replay(bool undo) {
   if (undo ? !history_.CanUndo() : !history_.CanRedo()) return -1;
   const int step = undo ? history_.Position() : history_.Position() + 1;
-  const int kind = history_.Kind(step);
+  const COpKind kind = history_.Kind(step);
   EndLabelEdit();
   ShowProgress(undo ? 299 : 303, 0);
   COpStats stats;
@@ -414,13 +414,13 @@ int CListeFic::RenameInPlace(int row, const std::string& name) {
   if (name.empty()) return -2;
   CFichier& entry = model_.Entry(row);
   if (entry.isParent) return -3;
-  const int step = history_.Begin(0, model_.MutableEntries());
-  HoldMonitor(0);
+  const int step = history_.Begin(COpKind::Rename, model_.MutableEntries());
+  HoldMonitor(COpKind::Rename);
   Langue().SetOperationRunning(true);
-  const int r = OperateEntry(entry, step, 0, name, Callbacks(306));
+  const int r = OperateEntry(entry, step, COpKind::Rename, name, Callbacks(306));
   Langue().SetOperationRunning(false);
   RedrawItems(row, row);
-  ReleaseMonitor(0);
+  ReleaseMonitor(COpKind::Rename);
   Finish(r == kOpFailed ? 1 : 0, true);
   return r == kOpFailed ? -4 : 0;
 }

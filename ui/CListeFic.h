@@ -63,9 +63,9 @@ class CListeFic : public CKListView {
   void SelectNames(const std::vector<std::string>& names);
   // Takes a new expression (trimmed, stored in `exp`), then recomputes.
   void Recompute(const std::string& expression);
-  // Renames (0) or copies (1) the selection to its future names; one box
-  // counts the failures. Returns 0, or -1 for another kind.
-  int RunOperation(int kind);
+  // Renames or copies the selection to its future names; one box counts the
+  // failures. Returns 0, or -1 for COpKind::None.
+  int RunOperation(COpKind kind);
   // Replays the step at the position backwards, or the next one forwards,
   // over every entry holding a record of it. -1 when there is none.
   int Undo();
@@ -144,8 +144,8 @@ class CListeFic : public CKListView {
 
   // Keeps the directory monitor from reporting the program's own changes: a
   // rename (kind 0) stops it, a copy only suspends it.
-  void HoldMonitor(int kind) { kind == 0 ? StopMonitor() : SuspendMonitor(); }
-  void ReleaseMonitor(int kind) { kind == 0 ? RestartMonitor() : ResumeMonitor(); }
+  void HoldMonitor(COpKind kind) { kind == COpKind::Rename ? StopMonitor() : SuspendMonitor(); }
+  void ReleaseMonitor(COpKind kind) { kind == COpKind::Rename ? RestartMonitor() : ResumeMonitor(); }
   // The directory monitor's controls; no monitor runs yet, so they do nothing.
   void StopMonitor() {}
   void RestartMonitor() {}

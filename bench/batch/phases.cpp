@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     CHistorique history;
     COpStats stats;
     clock.Lap();
-    RunOperation(model.MutableEntries(), model.Selection(), history, 0, COpCallbacks(), stats);
+    RunOperation(model.MutableEntries(), model.Selection(), history, COpKind::Rename, COpCallbacks(), stats);
     Report("rename (operation engine)", clock.Lap(), selection.size());
     std::printf("%d failed\n", stats.failures);
   }

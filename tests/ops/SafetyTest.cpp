@@ -68,7 +68,7 @@ TEST_F(Safety, RandomOperationsNeverLoseData) {
         e.futureName = pick == 0 ? entries[rng() % entries.size()].name : RandomName(rng);
       }
       std::shuffle(selection.begin(), selection.end(), rng);
-      Run(rng() % 4 == 0 ? 1 : 0);
+      Run(rng() % 4 == 0 ? COpKind::Copy : COpKind::Rename);
       ASSERT_TRUE(NothingLost(original, t.Snapshot())) << "iteration " << iterations;
     }
     COpStats st;
