@@ -59,9 +59,9 @@ void ScanCommandLine(int argc, char** argv, CCommandLine& out,
     } else if (Is(a, "/?")) {
       out.help = true;
     } else if (Is(a, "/R")) {
-      out.operation = 0;
+      out.operation = COpKind::Rename;
     } else if (Is(a, "/C")) {
-      out.operation = 1;
+      out.operation = COpKind::Copy;
     } else if (Is(a, "/Q")) {
       out.quit = true;
     } else if (Is(a, "/T")) {

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "ops/COpKind.h"
+
 struct CCommandLine {
-  int operation = 2;          // 0 rename, 1 copy, 2 none
+  COpKind operation = COpKind::None;  // /R, /C
   bool quit = false;          // /Q
   bool help = false;          // /?
   bool saveConfig = true;     // cleared by /P

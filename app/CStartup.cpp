@@ -11,6 +11,7 @@
 #include "app/CCommandLine.h"
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
+#include "os/CKGuards.h"
 #include "res/resource.h"
 #include "shell/CExplorer.h"
 #include "ui/CMainWindow.h"
@@ -18,21 +19,6 @@
 namespace {
 
 const char kTitle[] = "Velto 2.01";
-
-// OLE for the life of the process.
-class COleSession {
- public:
-  COleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-  ~COleSession() {
-    if (ok_) OleUninitialize();
-  }
-  COleSession(const COleSession&) = delete;
-  COleSession& operator=(const COleSession&) = delete;
-  bool Ok() const { return ok_; }
-
- private:
-  bool ok_;
-};
 
 class CStartupLoad {
  public:
@@ -47,7 +33,7 @@ class CStartupLoad {
         return true;
       }
     }
-    const bool threaded = cl_.operation != 2;
+    const bool threaded = cl_.operation != COpKind::None;
     if (Config().deb_rep_expl) {
       const auto dirs = ExplorerDirectories();
       if (!dirs.empty() && Try(dirs.front(), threaded, false)) return true;
@@ -108,7 +94,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
   std::setlocale(LC_TIME, "");
   HACCEL accel = LoadAcceleratorsA(inst, MAKEINTRESOURCEA(IDR_ACCEL));
 
-  COleSession ole;
+  CKOleSession ole;
   if (!ole.Ok()) return 0;
   bool usingDefault = true;
   if (LoadConfig(argc, argv, &usingDefault) != 0) return 0;
@@ -145,7 +131,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
   }
 
   SetFocus(window.List().Hwnd());
-  if (cl.operation != 2) window.List().RunOperation(cl.operation);
+  if (cl.operation != COpKind::None) window.List().RunOperation(cl.operation);
   if (cl.quit) {
     PostQuitMessage(0);
   } else {

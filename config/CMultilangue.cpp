@@ -6,6 +6,7 @@
 
 #include "config/CConfig.h"
 #include "config/CTextes.h"
+#include "os/CKGuards.h"
 
 namespace {
 
@@ -25,19 +26,15 @@ const CAide kAides[] = {{16, 20031, 20032}, {17, 20033, 20034}, {18, 20035, 2003
 class CRegKey {
  public:
   CRegKey(HKEY root, const char* path) {
-    if (RegOpenKeyExA(root, path, 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) == ERROR_SUCCESS) key_.Reset(key);
   }
-  ~CRegKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  CRegKey(const CRegKey&) = delete;
-  CRegKey& operator=(const CRegKey&) = delete;
   // The string value name (null: the default value); false when missing.
   bool String(const char* name, char* buf, DWORD size) const {
-    if (!key_) return false;
+    if (!key_.Valid()) return false;
     DWORD type = 0;
     DWORD n = size - 1;
-    if (RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &n) != ERROR_SUCCESS)
+    if (RegQueryValueExA(key_.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &n) != ERROR_SUCCESS)
       return false;
     if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
     buf[n < size ? n : size - 1] = '\0';
@@ -45,7 +42,7 @@ class CRegKey {
   }
 
  private:
-  HKEY key_ = nullptr;
+  CKRegKey key_;
 };
 
 unsigned long SystemLocale() {
@@ -114,23 +111,6 @@ void CKMultilangue::LabelMenu(HMENU menu, int base, HWND owner) const {
 
 void CKMultilangue::LabelMenuItem(HMENU menu, int position, int id) const {
   if (const char* text = Text(id)) SetItemText(menu, position, text);
-}
-
-void CKMultilangue::LabelBands(HWND rebar) const {
-  const int count = static_cast<int>(SendMessageA(rebar, RB_GETBANDCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    REBARBANDINFOA band = {};
-    band.cbSize = sizeof band;
-    band.fMask = RBBIM_LPARAM;
-    if (!SendMessageA(rebar, RB_GETBANDINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band))) continue;
-    const int id = static_cast<int>(band.lParam);
-    if (id <= 0) continue;
-    const char* text = Text(id);
-    if (!text) continue;
-    band.fMask = RBBIM_TEXT;
-    band.lpText = const_cast<char*>(text);
-    SendMessageA(rebar, RB_SETBANDINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band));
-  }
 }
 
 void CMultilangue::Fill(int language) {

@@ -55,8 +55,6 @@ class CKMultilangue {
   // Sets the text of the item at position of menu from id (for sub-menus
   // that carry no command id).
   void LabelMenuItem(HMENU menu, int position, int id) const;
-  // Each band whose application value is positive takes the text of that id.
-  void LabelBands(HWND rebar) const;
 
  protected:
   // The first insertion of an id wins.

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "expr/CDonnees.h"
+#include "files/CDonnees.h"
 #include "files/ItemIds.h"
 
 enum ItemKind { kKindText = 0, kKindInt = 1, kKindDec = 2, kKindDate = 3 };

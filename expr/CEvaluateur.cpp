@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "expr/CColonnes.h"
-#include "expr/CDateFormat.h"
+#include "files/CDateFormat.h"
 #include "expr/CItems.h"
 #include "expr/CLecteur.h"
 #include "expr/CNoms.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "expr/CDateFormat.h"
+#include "files/CDateFormat.h"
 #include "expr/CExprHooks.h"
 #include "expr/CLignes.h"
 #include "expr/ExprOptions.h"

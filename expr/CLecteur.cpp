@@ -1,6 +1,6 @@
 #include "expr/CLecteur.h"
 
-#include "expr/CDateFormat.h"
+#include "files/CDateFormat.h"
 
 namespace {
 constexpr long long kIntMax = 1000000000LL;

@@ -46,7 +46,7 @@ const std::vector<std::string>& CLignesPressePapier::Lignes(bool premier) {
   std::string texte;
   const int r = lecteur_ ? lecteur_(texte) : -1;
   lignes_.clear();
-  if (r < 0) return lignes_;  // stays stale
+  if (r == -1) return lignes_;  // not opened: stays stale
   if (r == 0) lignes_ = DecouperLignes(texte);
   perime_ = false;
   sequenceLue_ = sequence;

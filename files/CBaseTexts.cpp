@@ -1,6 +1,6 @@
 #include "files/CBaseTexts.h"
 
-#include "expr/CDateFormat.h"
+#include "files/CDateFormat.h"
 #include "files/CFichier.h"
 
 #include <cinttypes>

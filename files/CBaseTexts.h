@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "expr/CDonnees.h"
+#include "files/CDonnees.h"
 
 // One letter per attribute flag, in the fixed order D A C E H N O R P s S T.
 std::string AttributeLetters(uint32_t attributes);

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "files/CEntryHook.h"
 #include "files/CFiltre.h"
 #include "os/WideFind.h"
 
@@ -27,6 +28,11 @@ bool IsRoot(const std::string& dir) {
 
 }  // namespace
 
+CChargeRep::~CChargeRep() {
+  RequestStop();
+  Wait(10000);
+}
+
 void CChargeRep::Execute() {
   results.clear();
   // Room for many entries up front: a growing array copies every entry into
@@ -39,11 +45,11 @@ void CChargeRep::Execute() {
   progressShown_ = false;
   Enumerate("");
   if (results.size() < kRoomAtStart / 128) results.shrink_to_fit();
-  if (owner) {
+  if (owner && doneMessage) {
     if (request.threaded)
-      PostMessageA(owner, WM_VELTO_LOADED, 0, 0);
+      PostMessageA(owner, doneMessage, generation, 0);
     else
-      SendMessageA(owner, WM_VELTO_LOADED, 0, 0);
+      SendMessageA(owner, doneMessage, generation, 0);
   }
 }
 
@@ -70,6 +76,10 @@ void CChargeRep::Enumerate(const std::string& rel) {
   CWideFind find(path + "*");
   if (!find.Valid()) return;
   do {
+    // Read for every entry, kept or not: a stop must end a walk through many
+    // filtered-out names too.
+    EntryRead();
+    if (StopRequested()) return;
     const WIN32_FIND_DATAA& fd = find.Data();
     const DWORD attrs = fd.dwFileAttributes;
     if ((attrs & FILE_ATTRIBUTE_SYSTEM) && !listSystem) continue;
@@ -99,7 +109,7 @@ void CChargeRep::Enumerate(const std::string& rel) {
       results.back().badName = true;
       results.back().lastError = ERROR_NO_UNICODE_TRANSLATION;
     }
-    if (StopRequested()) return;
+    if (const CEntryHook hook = EntryHook()) hook(results.back());
     Progress(path, false);
   } while (find.Next());
 }

@@ -2,8 +2,9 @@
 // loads, which the user can stop) or directly on the main thread (start-up
 // loads). The worker fills only the job's own result list and reads only the
 // settings copied into the job before it started; the completion message
-// WM_APP+30 is the one hand-over to the main thread: posted when threaded,
-// sent when synchronous.
+// (chosen by the owner) is the one hand-over to the main thread: posted when
+// threaded, sent when synchronous, with the load's generation number as its
+// WPARAM so that the owner can drop the completion of a load it gave up.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +14,7 @@
 
 #include "files/CBaseItems.h"
 #include "files/CFichier.h"
-#include "ui/CKThread.h"
-
-constexpr UINT WM_VELTO_LOADED = WM_APP + 30;
+#include "os/CKThread.h"
 
 // What the caller asks of the next load; moved into the job when it starts.
 struct CLoadRequest {
@@ -27,8 +26,11 @@ struct CLoadRequest {
 
 class CChargeRep : public CKThread {
  public:
+  ~CChargeRep() override;
   // Settings copied into the job when a load starts.
   HWND owner = nullptr;
+  UINT doneMessage = 0;       // delivered to owner when the load ends
+  unsigned generation = 0;    // the WPARAM of doneMessage
   HWND status = nullptr;      // status bar that shows the progress, may be null
   std::string baseDir;        // absolute, ends with a backslash
   bool reload = false;        // the current directory is read again
@@ -52,6 +54,8 @@ class CChargeRep : public CKThread {
 
  protected:
   void Run() override { Execute(); }
+  // Called for every entry the system returns, before the stop flag is read.
+  virtual void EntryRead() {}
 
  private:
   void Enumerate(const std::string& rel);

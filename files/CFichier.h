@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "expr/CDonnees.h"
+#include "files/CDonnees.h"
 #include "files/ItemIds.h"
 
 // The base items, taken from the directory listing, by their roles.

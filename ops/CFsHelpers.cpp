@@ -23,12 +23,6 @@ std::string FullPath(const std::string& path) {
 
 }  // namespace
 
-std::string CurrentDirectory() {
-  char buf[MAX_PATH + 1];
-  const DWORD n = GetCurrentDirectoryA(sizeof buf, buf);
-  return (n == 0 || n >= sizeof buf) ? std::string() : std::string(buf, n);
-}
-
 int CreatePathDirectories(const std::string& p) {
   const size_t len = p.size();
   if (len <= 1 || len >= 261 || IsDirectory(p)) return 0;

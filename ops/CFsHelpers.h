@@ -8,9 +8,6 @@
 
 #include "files/CFichier.h"
 
-// The process current directory; empty when it cannot be read.
-std::string CurrentDirectory();
-
 // Creates the directories of a path prefix that ends with a backslash.
 int CreatePathDirectories(const std::string& prefix);
 

@@ -1,4 +1,4 @@
-// The operation history: the kind of each step (0 rename, 1 copy) and the
+// The operation history: the kind of each step (rename or copy) and the
 // position, the number of steps in effect. The names of each step live in the
 // entries' records.
 #pragma once
@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "files/CFichier.h"
+#include "ops/COpKind.h"
 
 class CHistorique {
  public:
-  // Kind of step s (from 1); 2, which touches no file, beyond the list.
-  int Kind(int step) const {
-    return step >= 1 && step <= Count() ? kinds_[step - 1] : 2;
+  // Kind of step s (from 1); None, which touches no file, beyond the list.
+  COpKind Kind(int step) const {
+    return step >= 1 && step <= Count() ? kinds_[step - 1] : COpKind::None;
   }
   int Count() const { return static_cast<int>(kinds_.size()); }
   int Position() const { return position_; }
@@ -23,7 +24,7 @@ class CHistorique {
   // Starts a new step of the given kind and returns the number its records
   // are made under: one past every step, so the undone steps stay intact
   // until the new step is kept.
-  int Begin(int kind) {
+  int Begin(COpKind kind) {
     pendingKind_ = kind;
     return Count() + 1;
   }
@@ -59,7 +60,7 @@ class CHistorique {
   }
 
  private:
-  std::vector<int> kinds_;
+  std::vector<COpKind> kinds_;
   int position_ = 0;
-  int pendingKind_ = 0;
+  COpKind pendingKind_ = COpKind::None;
 };

@@ -30,7 +30,7 @@ bool CreatePrefix(const std::string& target) {
 
 int Fail(CFichier& e, DWORD code) {
   e.lastError = code ? code : ERROR_GEN_FAILURE;
-  return 1;
+  return kOpFailed;
 }
 
 // Copies the entry's file or tree to target, creating missing directories;
@@ -135,26 +135,26 @@ int RenameEntry(CFichier& e, const std::string& target, const COpCallbacks& cb) 
   return 0;
 }
 
-int OperateEntry(CFichier& e, int step, int kind, const std::string& future, const COpCallbacks& cb) {
+int OperateEntry(CFichier& e, int step, COpKind kind, const std::string& future, const COpCallbacks& cb) {
   return OperateEntry(e, step, kind, future, cb, 0);
 }
 
-int OperateEntry(CFichier& e, int step, int kind, const std::string& future, const COpCallbacks& cb,
+int OperateEntry(CFichier& e, int step, COpKind kind, const std::string& future, const COpCallbacks& cb,
                  int order) {
   if (future.empty()) return -1;
   if (future == e.name) return -2;
   if (e.badName) return Fail(e, ERROR_NO_UNICODE_TRANSLATION);
   const std::string before = e.name;
   std::vector<CCopie> made;
-  const int r = kind == 0 ? RenameEntry(e, future, cb) : CopyEntry(e, future, &made);
+  const int r = kind == COpKind::Rename ? RenameEntry(e, future, cb) : CopyEntry(e, future, &made);
   if (r == 0) e.history[step] = CHistRecord{before, future, true, order, std::move(made)};
   return r;
 }
 
 int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selection, CHistorique& history,
-                 int kind, const COpCallbacks& cb, COpStats& stats) {
+                 COpKind kind, const COpCallbacks& cb, COpStats& stats) {
   stats = COpStats();
-  if (kind != 0 && kind != 1) return -1;
+  if (kind == COpKind::None) return -1;
   if (selection.empty()) return 0;
   const int step = history.Begin(kind);
   CProgress progress(cb);
@@ -164,8 +164,8 @@ int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selecti
     CFichier& e = entries[index];
     const std::string future = e.futureName;
     const int r = OperateEntry(e, step, kind, future, cb, done);
-    if (r == 0 || r == 1) {
-      if (kind == 0 || r == 1) Redraw(cb, index);
+    if (r == 0 || r == kOpFailed) {
+      if (kind == COpKind::Rename || r == kOpFailed) Redraw(cb, index);
       if (e.lastError != 0) ++stats.failures;
       if (r == 0) stats.anySucceeded = true;
     }
@@ -182,7 +182,7 @@ namespace {
 
 // Replays step `step` over the entries holding its records: backwards (undo)
 // the records in effect, forwards (redo) the others.
-void Replay(std::vector<CFichier>& entries, int step, int kind, bool undo, const COpCallbacks& cb,
+void Replay(std::vector<CFichier>& entries, int step, COpKind kind, bool undo, const COpCallbacks& cb,
             COpStats& stats) {
   CProgress progress(cb);
   int done = 0;
@@ -193,19 +193,19 @@ void Replay(std::vector<CFichier>& entries, int step, int kind, bool undo, const
     const std::string& target = undo ? rec.before : rec.after;
     int r = 0;
     int left = 0;
-    if (kind == 0) {
+    if (kind == COpKind::Rename) {
       r = e.name == target ? 0 : RenameEntry(e, target, cb);
-    } else if (kind == 1 && undo) {
+    } else if (kind == COpKind::Copy && undo) {
       // Only what the copy made and that still holds what it wrote goes;
       // each thing left counts as one failure.
       r = DeleteCopied(rec.copied, &left) == 0 ? 0 : Fail(e, GetLastError());
       if (r == 0) e.lastError = 0;
-    } else if (kind == 1) {
+    } else if (kind == COpKind::Copy) {
       rec.copied.clear();
       r = CopyEntry(e, rec.after, &rec.copied);
     }
     if (r == 0) rec.applied = !undo;
-    if (kind == 0 || r != 0) Redraw(cb, i);
+    if (kind == COpKind::Rename || r != 0) Redraw(cb, i);
     if (e.lastError != 0) stats.failures += left > 1 ? left : 1;
     progress.Done(++done);
   }

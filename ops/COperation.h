@@ -25,22 +25,25 @@ struct COpStats {
   bool anySucceeded = false;
 };
 
+// A rename or copy of an entry that failed: the entry's last error holds the code.
+constexpr int kOpFailed = -3;
+
 // The per-entry operation: -1 when the future name is empty, -2 when it equals
-// the current name, 0 on success, 1 on failure (the entry's last error holds
-// the code). Records (current, future) under the step on success only.
-int OperateEntry(CFichier& entry, int step, int kind, const std::string& future, const COpCallbacks& cb);
+// the current name, 0 on success, kOpFailed on failure. Records (current,
+// future) under the step on success only.
+int OperateEntry(CFichier& entry, int step, COpKind kind, const std::string& future, const COpCallbacks& cb);
 // The same, giving the entry's rank within the step (undo replays backwards).
-int OperateEntry(CFichier& entry, int step, int kind, const std::string& future, const COpCallbacks& cb,
+int OperateEntry(CFichier& entry, int step, COpKind kind, const std::string& future, const COpCallbacks& cb,
                  int order);
 
-// Renames the entry to target, creating missing directories. 0 or 1 as above.
+// Renames the entry to target, creating missing directories. 0 or kOpFailed.
 int RenameEntry(CFichier& entry, const std::string& target, const COpCallbacks& cb);
 
-// Runs one step of kind 0 (rename) or 1 (copy) over the selection (entry
-// indexes in selection order). A step in which nothing succeeded is dropped.
-// Returns -1 for another kind.
+// Runs one step (rename or copy) over the selection (entry indexes in
+// selection order). A step in which nothing succeeded is dropped. Returns -1
+// for COpKind::None.
 int RunOperation(std::vector<CFichier>& entries, const std::vector<int>& selection, CHistorique& history,
-                 int kind, const COpCallbacks& cb, COpStats& stats);
+                 COpKind kind, const COpCallbacks& cb, COpStats& stats);
 // Undoes the step at the position; -1 when there is none. A step is replayed
 // over the entries holding its records, in the reverse of the order it made
 // them (redo: in that order), so that chained renames come back.

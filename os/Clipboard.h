@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-// 0 with the text; 1 when the clipboard holds no text; -1 when it cannot be
-// opened.
+// 0 with the text; -1 when the clipboard cannot be opened; -2 when it holds
+// no text.
 int LireTextePressePapier(std::string& texte);
 
 // A number that changes with every change of the clipboard; 0 where the

@@ -25,6 +25,11 @@ struct CTempsLocal {
   bool dst = false;  // daylight-saving time in force at that moment
 };
 
+// Seconds from 1601-01-01 (the file-time epoch) to 1970-01-01 (the C
+// library's), and file-time units per second.
+constexpr int64_t kSecondsFrom1601To1970 = 11644473600LL;
+constexpr int64_t kFileTimeTicksPerSecond = 10000000LL;
+
 // Largest file time the conversions accept (the Win32 limit: the top bit set
 // is not a file time).
 constexpr uint64_t kFileTimeMax = 0x7FFFFFFFFFFFFFFFull;

@@ -5,18 +5,11 @@
 
 #include "os/LocalTime.h"
 
-namespace {
-
-// Seconds from 1601-01-01 to 1970-01-01.
-constexpr int64_t kEpochDelta = 11644473600LL;
-constexpr int64_t kTicksPerSecond = 10000000LL;
-
-}  // namespace
-
 int FileTimeToLocalTime(uint64_t ft, CTempsLocal* out) {
   if (ft == 0 || ft > kFileTimeMax) return -1;
   // Whole seconds only: the 100 ns remainder never changes the calendar fields.
-  const time_t secs = static_cast<time_t>(static_cast<int64_t>(ft / kTicksPerSecond) - kEpochDelta);
+  const time_t secs =
+      static_cast<time_t>(static_cast<int64_t>(ft / kFileTimeTicksPerSecond) - kSecondsFrom1601To1970);
   struct tm tm;
   if (localtime_r(&secs, &tm) == nullptr) return -2;
   CTempsLocal t;
@@ -48,17 +41,17 @@ int LocalTimeToFileTime(const CTempsLocal& t, uint64_t* out) {
   // mktime's -1 is also a valid answer (1969-12-31 23:59:59 UTC); only errno
   // tells a failure apart.
   if (secs == static_cast<time_t>(-1) && errno != 0) return -2;
-  const int64_t since1601 = static_cast<int64_t>(secs) + kEpochDelta;
+  const int64_t since1601 = static_cast<int64_t>(secs) + kSecondsFrom1601To1970;
   if (since1601 < 0) return -2;
-  *out = static_cast<uint64_t>(since1601) * kTicksPerSecond;
+  *out = static_cast<uint64_t>(since1601) * kFileTimeTicksPerSecond;
   return *out == 0 ? -2 : 0;
 }
 
 uint64_t CurrentFileTime() {
   struct timespec ts;
   clock_gettime(CLOCK_REALTIME, &ts);
-  return static_cast<uint64_t>(static_cast<int64_t>(ts.tv_sec) + kEpochDelta) * kTicksPerSecond +
-         static_cast<uint64_t>(ts.tv_nsec / 100);
+  const int64_t secs = static_cast<int64_t>(ts.tv_sec) + kSecondsFrom1601To1970;
+  return static_cast<uint64_t>(secs) * kFileTimeTicksPerSecond + static_cast<uint64_t>(ts.tv_nsec / 100);
 }
 
 uint32_t TickCountMs() {

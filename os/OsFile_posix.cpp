@@ -1,4 +1,5 @@
 #include "os/OsFile.h"
+#include "os/LocalTime.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -108,10 +109,8 @@ int COsFile::Size(int64_t* size) {
 int COsFile::ModTime(uint64_t* fileTime) {
   struct stat st;
   if (fstat(handle_, &st) != 0) return -1;
-  // Seconds from 1601 to 1970.
-  constexpr int64_t kEpochShift = 11644473600LL;
-  const int64_t secs = static_cast<int64_t>(st.st_mtim.tv_sec) + kEpochShift;
+  const int64_t secs = static_cast<int64_t>(st.st_mtim.tv_sec) + kSecondsFrom1601To1970;
   if (secs < 0) return -1;
-  *fileTime = static_cast<uint64_t>(secs) * 10000000u + static_cast<uint64_t>(st.st_mtim.tv_nsec / 100);
+  *fileTime = static_cast<uint64_t>(secs) * kFileTimeTicksPerSecond + static_cast<uint64_t>(st.st_mtim.tv_nsec / 100);
   return 0;
 }

@@ -5,8 +5,9 @@
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
 #include "expr/CNoms.h"
-#include "ops/CFsHelpers.h"
+#include "os/CurrentDir.h"
 #include "res/resource.h"
+#include "ui/CMessages.h"
 
 bool CMainWindow::Create(HINSTANCE inst, const std::string& title) {
   inst_ = inst;
@@ -139,8 +140,8 @@ void CMainWindow::OnCommand(int id) {
     case CMD_NEXT_SELECTED: list_.FocusNextSelected(); break;
     case CMD_FIND_NEXT: list_.SearchNext(); break;
     case CMD_RECOMPUTE: list_.Recompute(ExpressionText()); break;
-    case CMD_RENAME: list_.RunOperation(0); break;
-    case CMD_COPY: list_.RunOperation(1); break;
+    case CMD_RENAME: list_.RunOperation(COpKind::Rename); break;
+    case CMD_COPY: list_.RunOperation(COpKind::Copy); break;
     case CMD_UNDO: list_.Undo(); break;
     case CMD_REDO: list_.Redo(); break;
     default: return;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "files/CListeFic.h"
+#include "ui/CListeFic.h"
 #include "ui/CKFenetre.h"
 #include "ui/CStatusbar.h"
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "config/CMultilangue.h"
+#include "os/CKGuards.h"
 
 HWND CStatusbar::Create(HWND parent, HINSTANCE inst, int id) {
   hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
@@ -15,22 +16,21 @@ void CStatusbar::Layout() {
   if (!hwnd_) return;
   NONCLIENTMETRICSA ncm = {};
   ncm.cbSize = sizeof ncm;
-  HFONT font = nullptr;
+  CKGdi<HFONT> font;
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
-    font = CreateFontIndirectA(&ncm.lfStatusFont);
-  HDC dc = GetDC(hwnd_);
-  HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-  // Samples "Oper:999/999", "Sel size:9999.99 XX", "Sel:99999/99999".
-  const int samples[3] = {323, 327, 325};
+    font.Reset(CreateFontIndirectA(&ncm.lfStatusFont));
   int widths[3];
-  for (int i = 0; i < 3; ++i) {
-    RECT r = {0, 0, 0, 0};
-    DrawTextA(dc, Txt(samples[i]), -1, &r, DT_CALCRECT | DT_SINGLELINE);
-    widths[i] = r.right - r.left + 12;
+  {
+    CKWindowDC dc(hwnd_);
+    CKSelectObject selected(dc.Get(), font.Get());
+    // Samples "Oper:999/999", "Sel size:9999.99 XX", "Sel:99999/99999".
+    const int samples[3] = {323, 327, 325};
+    for (int i = 0; i < 3; ++i) {
+      RECT r = {0, 0, 0, 0};
+      DrawTextA(dc.Get(), Txt(samples[i]), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+      widths[i] = r.right - r.left + 12;
+    }
   }
-  if (old) SelectObject(dc, old);
-  ReleaseDC(hwnd_, dc);
-  if (font) DeleteObject(font);
   RECT client;
   GetClientRect(hwnd_, &client);
   int right[4];

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "expr/CCalculNoms.h"
-#include "expr/CDateFormat.h"
+#include "files/CDateFormat.h"
 #include "expr/CHooksProgramme.h"
 #include "expr/CNettoyage.h"
 #include "files/CChargeRep.h"
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     CHistorique history;
     COpStats stats;
     clock.Lap();
-    RunOperation(model.MutableEntries(), model.Selection(), history, 0, COpCallbacks(), stats);
+    RunOperation(model.MutableEntries(), model.Selection(), history, COpKind::Rename, COpCallbacks(), stats);
     Report("rename (operation engine)", clock.Lap(), selection.size());
     std::printf("%d failed\n", stats.failures);
   }

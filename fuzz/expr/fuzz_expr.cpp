@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The clipboard and the text files hold input bytes; a text file may also
   // be missing or change between the two runs below.
   const std::string clipboard = fdp.ConsumeRandomLengthString(512);
-  const int clipResult = fdp.ConsumeIntegralInRange<int>(-1, 1);
+  const int clipResult = fdp.ConsumeIntegralInRange<int>(-2, 0);
   const std::string fileBytes = fdp.ConsumeRandomLengthString(512);
   const uint8_t fileFlags = fdp.ConsumeIntegral<uint8_t>();
   int run = 0;

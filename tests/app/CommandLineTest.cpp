@@ -67,27 +67,27 @@ class CommandLineFiles : public ::testing::Test {
 TEST(CommandLine, Switches) {
   struct Case {
     std::vector<std::string> args;
-    int operation;
+    COpKind operation;
     bool quit, help, save;
     std::string startDir, select;
   };
   const Case cases[] = {
-      {{}, 2, false, false, true, "", ""},
-      {{"/r"}, 0, false, false, true, "", ""},
-      {{"/R", "/C"}, 1, false, false, true, "", ""},
-      {{"/C", "/R"}, 0, false, false, true, "", ""},
-      {{"/q", "/p", "/?"}, 2, true, true, false, "", ""},
-      {{"/D", "  C:\\photos  "}, 2, false, false, true, "C:\\photos", ""},
-      {{"/D", "a", "/D", "b"}, 2, false, false, true, "b", ""},
+      {{}, COpKind::None, false, false, true, "", ""},
+      {{"/r"}, COpKind::Rename, false, false, true, "", ""},
+      {{"/R", "/C"}, COpKind::Copy, false, false, true, "", ""},
+      {{"/C", "/R"}, COpKind::Rename, false, false, true, "", ""},
+      {{"/q", "/p", "/?"}, COpKind::None, true, true, false, "", ""},
+      {{"/D", "  C:\\photos  "}, COpKind::None, false, false, true, "C:\\photos", ""},
+      {{"/D", "a", "/D", "b"}, COpKind::None, false, false, true, "b", ""},
       // A switch at the end of the list has no parameter and is ignored.
-      {{"/D"}, 2, false, false, true, "", ""},
-      {{"/D", "x", "/S"}, 2, false, false, true, "x", ""},
-      {{"/S", "*"}, 2, false, false, true, "", "*"},
-      {{"/s", " *.mp3 "}, 2, false, false, true, "", "*.mp3"},
+      {{"/D"}, COpKind::None, false, false, true, "", ""},
+      {{"/D", "x", "/S"}, COpKind::None, false, false, true, "x", ""},
+      {{"/S", "*"}, COpKind::None, false, false, true, "", "*"},
+      {{"/s", " *.mp3 "}, COpKind::None, false, false, true, "", "*.mp3"},
       // /I and its parameter belong to the configuration loader.
-      {{"/I", "/R"}, 2, false, false, true, "", ""},
+      {{"/I", "/R"}, COpKind::None, false, false, true, "", ""},
       // Blanks other than the space character are kept.
-      {{"/D", "\tdir\t"}, 2, false, false, true, "\tdir\t", ""},
+      {{"/D", "\tdir\t"}, COpKind::None, false, false, true, "\tdir\t", ""},
   };
   for (const Case& c : cases) {
     const CCommandLine cl = Scan(c.args);
@@ -128,7 +128,7 @@ TEST(CommandLine, ExpressionAndFilter) {
 
 TEST(CommandLine, SwitchMustBeWholeArgument) {
   const CCommandLine cl = Scan({"/Rx"});
-  EXPECT_EQ(cl.operation, 2);
+  EXPECT_EQ(cl.operation, COpKind::None);
   // An unknown switch-looking argument is a file name; it does not exist,
   // so it names nothing, not even a start directory.
   EXPECT_TRUE(cl.names.empty());

@@ -11,6 +11,7 @@
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
 #include "config/IniFiles.h"
+#include "ui/CRebarLabels.h"
 
 namespace {
 
@@ -293,7 +294,7 @@ TEST(Label, BandsWithAPositiveValueTakeThatText) {
     band.lParam = v;
     SendMessageA(rebar, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
   }
-  Langue().LabelBands(rebar);
+  LabelBands(rebar, Langue());
   const char* expected[] = {"Filtre", "placeholder", "placeholder"};
   for (int i = 0; i < 3; ++i) {
     char buf[64] = {};

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "expr/CDateFormat.h"
+#include "files/CDateFormat.h"
 
 #ifdef _WIN32
 #include <windows.h>

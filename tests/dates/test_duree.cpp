@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "expr/CDateFormat.h"
+#include "files/CDateFormat.h"
 
 namespace {
 

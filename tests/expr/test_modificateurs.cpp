@@ -211,7 +211,9 @@ TEST(Modificateurs, RegexAndReplaceAgreeOnAccentedLetters) {
   const CFichier e = Nomme("c\xE9.txt");
   for (const Pair& p : rows) {
     EXPECT_EQ(Evaluer(p.regex, e), p.expected) << p.regex;
-    if (p.replace) EXPECT_EQ(Evaluer(p.replace, e), p.expected) << p.replace;
+    if (p.replace) {
+      EXPECT_EQ(Evaluer(p.replace, e), p.expected) << p.replace;
+    }
   }
   EXPECT_EQ(Evaluer("%b(s/\\w+/[$&]/)", Nomme("a\xDF\xAA\xA9.txt")), "[a\xDF\xAA]\xA9");
   EXPECT_EQ(Evaluer("%b(s/\\W/_/g)", Nomme("\xD7\xF7\xE0.txt")), "__\xE0");

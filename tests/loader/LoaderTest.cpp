@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -136,12 +137,75 @@ TEST_F(Loader, HiddenAndSystemEntries) {
   }
 }
 
-TEST_F(Loader, StopKeepsWhatWasFound) {
+TEST_F(Loader, StopIsSeenAtTheFirstEntryRead) {
   Options rec;
   rec.recursive = true;
-  // A stop seen after the first kept entry ends the whole enumeration.
+  // Read for every entry, kept or filtered out: nothing is kept.
   const auto names = Load(t.Root(), rec, true);
-  EXPECT_EQ(names.size(), 1u);
+  EXPECT_TRUE(names.empty());
+  rec.filter = "*.none";
+  EXPECT_TRUE(Load(t.Root(), rec, true).empty());
+}
+
+// A load whose worker blocks at its first entry until the test lets it go,
+// like a read from a dead network share.
+class BlockedLoad : public CChargeRep {
+ public:
+  BlockedLoad(HANDLE release, HANDLE reached, LONG* freed) : release_(release), reached_(reached), freed_(freed) {}
+  ~BlockedLoad() override {
+    Wait(10000);
+    InterlockedIncrement(freed_);
+  }
+
+ protected:
+  void EntryRead() override {
+    SetEvent(reached_);
+    WaitForSingleObject(release_, INFINITE);
+  }
+
+ private:
+  HANDLE release_;
+  HANDLE reached_;
+  LONG* freed_;
+};
+
+TEST_F(Loader, AStopThatTimesOutGivesTheJobUpAndItsLateCompletionIsKnownByItsGeneration) {
+  HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE reached = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_NE(owner, nullptr);
+  const UINT done = WM_APP + 1;
+  LONG freed = 0;
+  auto job = std::make_unique<BlockedLoad>(release, reached, &freed);
+  job->baseDir = t.Root().back() == '\\' ? t.Root() : t.Root() + "\\";
+  job->owner = owner;
+  job->doneMessage = done;
+  job->generation = 7;
+  job->request.threaded = true;
+  ASSERT_EQ(job->Start(), 0);
+  ASSERT_EQ(WaitForSingleObject(reached, 10000), WAIT_OBJECT_0);
+  job->RequestStop();
+  EXPECT_EQ(job->Wait(50), -1);
+  CKThread::Abandon(std::move(job));
+  EXPECT_EQ(freed, 0);
+
+  // The next load works while the first is still blocked.
+  EXPECT_EQ(AsSet(Load(t.Root(), Options())), (std::set<std::string>{"..", "a.txt", "b.mp3", "sub", "music.mp3"}));
+
+  SetEvent(release);
+  MSG msg = {};
+  bool delivered = false;
+  for (int i = 0; i < 1000 && !delivered; ++i) {
+    delivered = PeekMessageA(&msg, owner, done, done, PM_REMOVE) != 0;
+    if (!delivered) Sleep(5);
+  }
+  ASSERT_TRUE(delivered);
+  EXPECT_EQ(msg.wParam, 7u);  // the owner tells it from its current load's
+  for (int i = 0; i < 1000 && InterlockedCompareExchange(&freed, 0, 0) == 0; ++i) Sleep(5);
+  EXPECT_EQ(freed, 1);
+  DestroyWindow(owner);
+  CloseHandle(release);
+  CloseHandle(reached);
 }
 
 TEST(LoaderEdges, EmptyDirectoryHasOnlyItsParent) {

@@ -136,7 +136,7 @@ TEST(Lignes, ClipboardIsReadOnlyWhenStaleAndOnlyForTheFirstFile) {
   EXPECT_EQ(RunOver(sources, "%C", 1), (Lines{"seq"}));
   // A clipboard without text gives empty lines; one that cannot be opened too, and stays stale.
   sources.pressePapier.MarquerPerime();
-  fake.result = 1;
+  fake.result = -2;
   EXPECT_EQ(RunOver(sources, "[%C]", 2), (Lines{"[]", "[]"}));
   sources.pressePapier.MarquerPerime();
   fake.result = -1;
@@ -263,7 +263,7 @@ TEST(Lignes, RealClipboard) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
   CloseClipboard();
-  EXPECT_EQ(LireTextePressePapier(got), 1);
+  EXPECT_EQ(LireTextePressePapier(got), -2);
   EXPECT_EQ(got, "");
   // The sequence number changed: the next run reads the emptied clipboard.
   EXPECT_EQ(RunOver(sources, "[%C]", 1), (Lines{"[]"}));

@@ -38,7 +38,7 @@ TEST_F(Operation, RenameOutcomes) {
     t.File("b.txt", "B");
     Select(c.files);
     history.Clear();
-    ASSERT_EQ(Run(0), 0) << c.label;
+    ASSERT_EQ(Run(COpKind::Rename), 0) << c.label;
     EXPECT_EQ(stats.failures, c.failures) << c.label;
     EXPECT_EQ(history.Count(), c.steps) << c.label;
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -55,7 +55,7 @@ TEST_F(Operation, ErrorCodesOfFailures) {
   tree.File("a.txt", "A");
   tree.File("b.txt", "B");
   Select({{"a.txt", "b.txt"}, {"b.txt", "CON"}, {"missing.txt", "m.txt"}});
-  Run(0);
+  Run(COpKind::Rename);
   EXPECT_TRUE(entries[0].lastError == ERROR_ALREADY_EXISTS || entries[0].lastError == ERROR_FILE_EXISTS)
       << entries[0].lastError;
   EXPECT_EQ(entries[1].lastError, static_cast<DWORD>(ERROR_INVALID_NAME));
@@ -68,7 +68,7 @@ TEST_F(Operation, FileHeldOpenWithoutSharing) {
   HANDLE h = CreateFileA("locked.txt", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
   Select({{"locked.txt", "l2.txt"}, {"free.txt", "f2.txt"}});
-  Run(0);
+  Run(COpKind::Rename);
   CloseHandle(h);
   EXPECT_EQ(entries[0].lastError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_EQ(entries[1].lastError, 0u);
@@ -80,7 +80,7 @@ TEST_F(Operation, CopyNeverOverwrites) {
   tree.File("a.txt", "A");
   tree.File("b.txt", "B");
   Select({{"a.txt", "b.txt"}, {"a.txt", "c\\a copy.txt"}});
-  Run(1);
+  Run(COpKind::Copy);
   EXPECT_EQ(stats.failures, 1);
   EXPECT_EQ(tree.Read("b.txt"), "B");
   EXPECT_EQ(tree.Read("c\\a copy.txt"), "A");
@@ -93,7 +93,7 @@ TEST_F(Operation, CopyOfATreeWithReadOnlyFilesAndItsUndo) {
   tree.File("album\\cd1\\t1.mp3", "T1", FILE_ATTRIBUTE_READONLY);
   tree.File("album\\cover.jpg", "C", FILE_ATTRIBUTE_READONLY);
   Select({{"album", "backup\\album"}});
-  Run(1);
+  Run(COpKind::Copy);
   EXPECT_EQ(stats.failures, 0);
   EXPECT_EQ(tree.Read("backup\\album\\cd1\\t1.mp3"), "T1");
   COpStats s;
@@ -110,11 +110,11 @@ TEST_F(Operation, CopyOfATreeWithReadOnlyFilesAndItsUndo) {
 TEST_F(Operation, DirectoryIntoItsOwnTreeIsRefused) {
   tree.Dir("photos");
   tree.File("photos\\p.jpg", "P");
-  for (int kind : {0, 1}) {
+  for (COpKind kind : {COpKind::Rename, COpKind::Copy}) {
     Select({{"photos", "photos\\photos"}, {"photos", "PHOTOS\\x\\y"}});
     history.Clear();
     Run(kind);
-    for (const CFichier& e : entries) EXPECT_EQ(e.lastError, static_cast<DWORD>(ERROR_BAD_PATHNAME)) << kind;
+    for (const CFichier& e : entries) EXPECT_EQ(e.lastError, static_cast<DWORD>(ERROR_BAD_PATHNAME)) << static_cast<int>(kind);
     EXPECT_EQ(stats.failures, 2);
     EXPECT_EQ(history.Count(), 0);
     // Nothing was created.
@@ -124,7 +124,7 @@ TEST_F(Operation, DirectoryIntoItsOwnTreeIsRefused) {
   }
   // A sibling whose name merely begins with the directory's name is fine.
   Select({{"photos", "photos2\\photos"}});
-  Run(1);
+  Run(COpKind::Copy);
   EXPECT_EQ(stats.failures, 0);
   EXPECT_EQ(tree.Read("photos2\\photos\\p.jpg"), "P");
 }
@@ -133,11 +133,11 @@ TEST_F(Operation, UndoRedoRoundTrip) {
   tree.File("a.txt", "A");
   tree.File("b.txt", "B");
   Select({{"a.txt", "sub\\a1.txt"}, {"b.txt", "b1.txt"}});
-  Run(0);
+  Run(COpKind::Rename);
   // Step 2 renames only a.
   entries[0].futureName = "a2.txt";
   selection = {0};
-  Run(0);
+  Run(COpKind::Rename);
   ASSERT_EQ(history.Count(), 2);
   COpStats s;
   ASSERT_EQ(Undo(entries, history, callbacks, s), 0);
@@ -158,11 +158,11 @@ TEST_F(Operation, NewOperationDiscardsUndoneSteps) {
   tree.File("c.txt", "C");
   Select({{"a.txt", "b.txt"}, {"c.txt", "d.txt"}});
   selection = {0};
-  Run(0);
+  Run(COpKind::Rename);
   COpStats s;
   Undo(entries, history, callbacks, s);
   selection = {1};
-  Run(0);
+  Run(COpKind::Rename);
   EXPECT_EQ(history.Count(), 1);
   EXPECT_TRUE(entries[0].history.empty());  // the undone step's record is gone
   Undo(entries, history, callbacks, s);
@@ -173,7 +173,7 @@ TEST_F(Operation, NewOperationDiscardsUndoneSteps) {
 TEST_F(Operation, UndoNeverDeletesAFileItsStepDidNotMake) {
   tree.File("a.txt", "A");
   Select({{"a.txt", "b.txt"}});
-  Run(1);
+  Run(COpKind::Copy);
   COpStats s;
   Undo(entries, history, callbacks, s);
   EXPECT_FALSE(tree.Exists("b.txt"));
@@ -191,9 +191,9 @@ TEST_F(Operation, UndoOfACopyLeavesWhatOthersPutInIt) {
   tree.File("x.jpg", "mine");
   Select({{"album", "backup\\album"}, {"x.jpg", "backup\\album\\x.jpg"}});
   selection = {0};
-  Run(1);
+  Run(COpKind::Copy);
   selection = {1};
-  Run(0);
+  Run(COpKind::Rename);
   ASSERT_EQ(history.Count(), 2);
   tree.File("x.jpg", "camera import");
   tree.File("backup\\album\\t1.mp3", "edited");
@@ -214,11 +214,11 @@ TEST_F(Operation, AnOperationThatChangesNothingKeepsTheRedoSteps) {
   tree.File("b.txt", "B");
   Select({{"a.txt", "a2.txt"}, {"b.txt", "a.txt"}});
   selection = {0};
-  Run(0);
+  Run(COpKind::Rename);
   COpStats s;
   Undo(entries, history, callbacks, s);
   selection = {1};
-  Run(0);  // a.txt is back: b.txt cannot take its name
+  Run(COpKind::Rename);  // a.txt is back: b.txt cannot take its name
   EXPECT_EQ(stats.failures, 1);
   EXPECT_EQ(history.Count(), 1);
   ASSERT_EQ(Redo(entries, history, callbacks, s), 0);
@@ -233,7 +233,7 @@ TEST_F(Operation, CaseOnlyRenameOfTheLongestNameThatFits) {
   for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
   tree.File(name, "L");
   Select({{name, upper}});
-  Run(0);
+  Run(COpKind::Rename);
   EXPECT_EQ(stats.failures, 0) << entries[0].lastError;
   EXPECT_EQ(entries[0].name, upper);
   EXPECT_EQ(tree.Snapshot(), (std::map<std::string, std::string>{{upper, "L"}}));

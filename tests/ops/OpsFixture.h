@@ -35,7 +35,7 @@ class OpsFixture : public ::testing::Test {
       entries.push_back(e);
     }
   }
-  int Run(int kind) { return RunOperation(entries, selection, history, kind, callbacks, stats); }
+  int Run(COpKind kind) { return RunOperation(entries, selection, history, kind, callbacks, stats); }
 
   TempTree tree;
   std::vector<CFichier> entries;

@@ -117,7 +117,7 @@ TEST_F(Safety, RandomOperationsNeverLoseData) {
         if (e.isDir && rng() % 2) e.futureName = "cp\\tree";
       }
       std::shuffle(selection.begin(), selection.end(), rng);
-      Run(rng() % 4 == 0 ? 1 : 0);
+      Run(rng() % 4 == 0 ? COpKind::Copy : COpKind::Rename);
       ASSERT_TRUE(NothingLost(live, known, t.Snapshot())) << "iteration " << iterations;
       meanwhile();
     }

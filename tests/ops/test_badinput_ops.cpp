@@ -16,7 +16,7 @@ const DWORD kNotTried = 0xFFFFFFFF;  // empty future name or the current name
 
 struct BadCase {
   const char* label;
-  int kind;                                               // 0 rename, 1 copy
+  COpKind kind;
   std::vector<std::pair<std::string, std::string>> ops;  // name, future name
   std::vector<DWORD> codes;                               // per entry: last error, 0 done
 };
@@ -94,7 +94,7 @@ class BadInputOps : public OpsFixture {
   // True when a rename of the case took path (or the directory holding it)
   // to another name.
   static bool MovedAway(const BadCase& c, const std::string& path) {
-    if (c.kind != 0) return false;
+    if (c.kind != COpKind::Rename) return false;
     for (size_t i = 0; i < c.ops.size(); ++i) {
       const std::string& from = c.ops[i].first;
       if (c.codes[i] == 0 && (path == from || path.rfind(from + "\\", 0) == 0)) return true;
@@ -112,13 +112,13 @@ class BadInputOps : public OpsFixture {
 
 TEST_F(BadInputOps, ReservedDeviceNames) {
   const BadCase cases[] = {
-      {"device names", 0,
+      {"device names", COpKind::Rename,
        {{"a.txt", "CON"}, {"b.txt", "nul"}, {"c.txt", "COM1"}, {"blk", "con.txt"}},
        {ERROR_INVALID_NAME, ERROR_INVALID_NAME, ERROR_INVALID_NAME, ERROR_INVALID_NAME}},
-      {"device names in a path, and near misses", 0,
+      {"device names in a path, and near misses", COpKind::Rename,
        {{"a.txt", "aux\\a.txt"}, {"b.txt", "x\\LPT1.log"}, {"c.txt", "CONFIG"}, {"blk", "COM10"}},
        {ERROR_INVALID_NAME, ERROR_INVALID_NAME, 0, 0}},
-      {"device names, copy", 1,
+      {"device names, copy", COpKind::Copy,
        {{"a.txt", "CON"}, {"b.txt", "prn.txt"}, {"c.txt", "copy of c.txt"}},
        {ERROR_INVALID_NAME, ERROR_INVALID_NAME, 0}},
   };
@@ -127,9 +127,9 @@ TEST_F(BadInputOps, ReservedDeviceNames) {
 
 TEST_F(BadInputOps, VanishedSelection) {
   const BadCase cases[] = {
-      {"file gone before the run", 0, {{"gone.txt", "x.txt"}, {"a.txt", "y.txt"}}, {ERROR_FILE_NOT_FOUND, 0}},
-      {"directory gone before the run", 0, {{"gone", "x"}, {"dd", "ee"}}, {ERROR_FILE_NOT_FOUND, 0}},
-      {"file gone before a copy", 1, {{"gone.txt", "x.txt"}, {"a.txt", "y.txt"}}, {ERROR_FILE_NOT_FOUND, 0}},
+      {"file gone before the run", COpKind::Rename, {{"gone.txt", "x.txt"}, {"a.txt", "y.txt"}}, {ERROR_FILE_NOT_FOUND, 0}},
+      {"directory gone before the run", COpKind::Rename, {{"gone", "x"}, {"dd", "ee"}}, {ERROR_FILE_NOT_FOUND, 0}},
+      {"file gone before a copy", COpKind::Copy, {{"gone.txt", "x.txt"}, {"a.txt", "y.txt"}}, {ERROR_FILE_NOT_FOUND, 0}},
   };
   for (const BadCase& c : cases) Check(c);
 }
@@ -137,14 +137,14 @@ TEST_F(BadInputOps, VanishedSelection) {
 TEST_F(BadInputOps, DotsBlanksAndLength) {
   const std::string n300(300, 'z');
   const BadCase cases[] = {
-      {"only spaces", 0, {{"a.txt", "   "}, {"b.txt", "b2.txt"}}, {ERROR_INVALID_NAME, 0}},
-      {"dots and spaces", 0, {{"a.txt", ". . "}, {"b.txt", "b2.txt"}}, {ERROR_INVALID_NAME, 0}},
-      {"a directory of dots", 0, {{"a.txt", "...\\a.txt"}, {"b.txt", "b2.txt"}}, {ERROR_INVALID_NAME, 0}},
-      {"300 characters", 0, {{"a.txt", n300}, {"b.txt", "b2.txt"}}, {ERROR_FILENAME_EXCED_RANGE, 0}},
-      {"300 characters, copy", 1, {{"a.txt", n300}, {"b.txt", "b2.txt"}}, {ERROR_FILENAME_EXCED_RANGE, 0}},
-      {"300 characters as a directory", 0, {{"a.txt", n300 + "\\a.txt"}, {"b.txt", "b2.txt"}},
+      {"only spaces", COpKind::Rename, {{"a.txt", "   "}, {"b.txt", "b2.txt"}}, {ERROR_INVALID_NAME, 0}},
+      {"dots and spaces", COpKind::Rename, {{"a.txt", ". . "}, {"b.txt", "b2.txt"}}, {ERROR_INVALID_NAME, 0}},
+      {"a directory of dots", COpKind::Rename, {{"a.txt", "...\\a.txt"}, {"b.txt", "b2.txt"}}, {ERROR_INVALID_NAME, 0}},
+      {"300 characters", COpKind::Rename, {{"a.txt", n300}, {"b.txt", "b2.txt"}}, {ERROR_FILENAME_EXCED_RANGE, 0}},
+      {"300 characters, copy", COpKind::Copy, {{"a.txt", n300}, {"b.txt", "b2.txt"}}, {ERROR_FILENAME_EXCED_RANGE, 0}},
+      {"300 characters as a directory", COpKind::Rename, {{"a.txt", n300 + "\\a.txt"}, {"b.txt", "b2.txt"}},
        {ERROR_FILENAME_EXCED_RANGE, 0}},
-      {"empty and unchanged", 0, {{"a.txt", ""}, {"b.txt", "b.txt"}, {"c.txt", "c2.txt"}},
+      {"empty and unchanged", COpKind::Rename, {{"a.txt", ""}, {"b.txt", "b.txt"}, {"c.txt", "c2.txt"}},
        {kNotTried, kNotTried, 0}},
   };
   for (const BadCase& c : cases) Check(c);
@@ -152,18 +152,18 @@ TEST_F(BadInputOps, DotsBlanksAndLength) {
 
 TEST_F(BadInputOps, DestinationsThatCannotTakeTheFile) {
   const BadCase cases[] = {
-      {"read-only directory", 0, {{"a.txt", "ro\\a.txt"}, {"b.txt", "ro\\b.txt"}}, {0, ERROR_ALREADY_EXISTS}},
-      {"read-only directory, copy", 1, {{"a.txt", "ro\\a.txt"}, {"b.txt", "ro\\b.txt"}},
+      {"read-only directory", COpKind::Rename, {{"a.txt", "ro\\a.txt"}, {"b.txt", "ro\\b.txt"}}, {0, ERROR_ALREADY_EXISTS}},
+      {"read-only directory, copy", COpKind::Copy, {{"a.txt", "ro\\a.txt"}, {"b.txt", "ro\\b.txt"}},
        {0, ERROR_FILE_EXISTS}},
-      {"a file where the directory should be", 0, {{"a.txt", "blk\\a.txt"}, {"b.txt", "blk\\x\\b.txt"}},
+      {"a file where the directory should be", COpKind::Rename, {{"a.txt", "blk\\a.txt"}, {"b.txt", "blk\\x\\b.txt"}},
        {ERROR_PATH_NOT_FOUND, ERROR_PATH_NOT_FOUND}},
-      {"drive that does not exist", 0, {{"a.txt", "Q:\\x\\a.txt"}, {"b.txt", "b2.txt"}}, {ERROR_FILE_NOT_FOUND, 0}},
-      {"unreachable UNC share", 0, {{"a.txt", "\\\\nosuchhost\\share\\x"}, {"b.txt", "b2.txt"}}, {ERROR_BAD_DEV_TYPE, 0}},
-      {"UNC path without a share", 0, {{"a.txt", "\\\\nosuchhost\\x"}, {"b.txt", "b2.txt"}}, {ERROR_BAD_PATHNAME, 0}},
-      {"UNC share, copy", 1, {{"a.txt", "\\\\nosuchhost\\share\\x"}, {"b.txt", "b2.txt"}},
+      {"drive that does not exist", COpKind::Rename, {{"a.txt", "Q:\\x\\a.txt"}, {"b.txt", "b2.txt"}}, {ERROR_FILE_NOT_FOUND, 0}},
+      {"unreachable UNC share", COpKind::Rename, {{"a.txt", "\\\\nosuchhost\\share\\x"}, {"b.txt", "b2.txt"}}, {ERROR_BAD_DEV_TYPE, 0}},
+      {"UNC path without a share", COpKind::Rename, {{"a.txt", "\\\\nosuchhost\\x"}, {"b.txt", "b2.txt"}}, {ERROR_BAD_PATHNAME, 0}},
+      {"UNC share, copy", COpKind::Copy, {{"a.txt", "\\\\nosuchhost\\share\\x"}, {"b.txt", "b2.txt"}},
        {ERROR_PATH_NOT_FOUND, 0}},
-      {"directory into itself", 0, {{"dd", "dd\\dd"}, {"a.txt", "dd\\a.txt"}}, {ERROR_BAD_PATHNAME, 0}},
-      {"directory into itself, copy", 1, {{"dd", "DD\\x\\dd"}, {"a.txt", "dd\\a.txt"}}, {ERROR_BAD_PATHNAME, 0}},
+      {"directory into itself", COpKind::Rename, {{"dd", "dd\\dd"}, {"a.txt", "dd\\a.txt"}}, {ERROR_BAD_PATHNAME, 0}},
+      {"directory into itself, copy", COpKind::Copy, {{"dd", "DD\\x\\dd"}, {"a.txt", "dd\\a.txt"}}, {ERROR_BAD_PATHNAME, 0}},
   };
   for (const BadCase& c : cases) Check(c);
 }

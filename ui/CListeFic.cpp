@@ -1,21 +1,25 @@
-#include "files/CListeFic.h"
+#include "ui/CListeFic.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <memory>
 #include <unordered_map>
 
 #include "config/CConfig.h"
-#include "config/CEngineOptions.h"
+#include "ui/CEngineOptions.h"
 #include "expr/CCalculNoms.h"
 #include "expr/CColonnes.h"
 #include "expr/CCollision.h"
 #include "expr/CHooksProgramme.h"
 #include "expr/CNoms.h"
 #include "ops/CFsHelpers.h"
+#include "os/CurrentDir.h"
 #include "ops/COperation.h"
 #include "config/CMultilangue.h"
 #include "os/AnsiCase.h"
+#include "os/CKGuards.h"
+#include "ui/CMessages.h"
 #include "ui/CStatusbar.h"
 
 namespace {
@@ -141,60 +145,70 @@ int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
     }
   }
   CConfig& cfg = Config();
-  loader_.request = pending_;
+  // A new job for every load: the previous one has ended or was given up.
+  loader_ = std::make_unique<CChargeRep>();
+  loader_->generation = ++generation_;
+  loader_->request = pending_;
   pending_ = CLoadRequest();
-  loader_.owner = owner_;
-  loader_.status = status_ ? status_->Hwnd() : nullptr;
-  loader_.reload = dir.empty();
-  loader_.filter = cfg.fil.Get();
-  loader_.listDirs = cfg.liste_rep;
-  loader_.filterDirs = cfg.liste_rep_fil;
-  loader_.listSystem = cfg.liste_systeme;
-  loader_.listHidden = cfg.liste_cache;
-  loader_.recursive = cfg.recurse;
+  loader_->owner = owner_;
+  loader_->doneMessage = WM_VELTO_LOADED;
+  loader_->status = status_ ? status_->Hwnd() : nullptr;
+  loader_->reload = dir.empty();
+  loader_->filter = cfg.fil.Get();
+  loader_->listDirs = cfg.liste_rep;
+  loader_->filterDirs = cfg.liste_rep_fil;
+  loader_->listSystem = cfg.liste_systeme;
+  loader_->listHidden = cfg.liste_cache;
+  loader_->recursive = cfg.recurse;
   // In reload mode the search paths are relative to the current directory,
   // but the entries' full paths still need the absolute directory.
-  loader_.baseDir = WithBackslash(loader_.reload ? CurrentDirectory() : dir);
-  loader_.baseOptions = BaseOptions();
-  loader_.progressOne = Txt(33);
-  loader_.progressMany = Txt(34);
-  loader_.keep = false;
-  loader_.ClearStop();
+  loader_->baseDir = WithBackslash(loader_->reload ? CurrentDirectory() : dir);
+  loader_->baseOptions = BaseOptions();
+  loader_->progressOne = Txt(33);
+  loader_->progressMany = Txt(34);
+  loader_->keep = false;
   loaderBusy_ = true;
   SuspendMonitor();  // the load's own activity is no change
-  if (loader_.request.threaded) {
-    if (loader_.Start() != 0) {
+  if (loader_->request.threaded) {
+    if (loader_->Start() != 0) {
       loaderBusy_ = false;
       ResumeMonitor();
       return -1;
     }
     return 0;
   }
-  loader_.Execute();
+  loader_->Execute();
   return 0;
 }
 
 void CListeFic::StopLoading(bool keep) {
   if (!loaderBusy_) return;
-  loader_.keep = keep;
-  loader_.RequestStop();
-  const int waited = loader_.Wait(10000);
+  loader_->keep = keep;
+  loader_->RequestStop();
+  const int waited = loader_->Wait(10000);
   // A completion already queued is replaced by this synchronous one.
   MSG msg;
   while (PeekMessageA(&msg, owner_, WM_VELTO_LOADED, WM_VELTO_LOADED, PM_REMOVE)) {
   }
-  OnLoaded(waited == 0 ? 0 : static_cast<WPARAM>(-1));
+  const bool reload = loader_->reload;
+  // A worker stuck in a system call (a dead network share) keeps its job and
+  // frees it when the call returns; its late completion carries an old
+  // generation and is dropped.
+  if (waited != 0) CKThread::Abandon(std::move(loader_));
+  FinishLoad(waited == 0 && keep, reload);
 }
 
 void CListeFic::OnLoaded(WPARAM w) {
-  if (!loaderBusy_) return;
+  if (!loaderBusy_ || !loader_ || w != loader_->generation) return;
+  FinishLoad(!loader_->StopRequested() || loader_->keep, loader_->reload);
+}
+
+void CListeFic::FinishLoad(bool accept, bool reload) {
   loaderBusy_ = false;
-  loader_.CloseHandle();
-  const bool accept = w == 0 && (!loader_.StopRequested() || loader_.keep);
   if (accept) {
     bool ok = true;
-    if (!loader_.reload) {
-      std::string dir = loader_.baseDir;
+    if (!loader_->reload) {
+      std::string dir = loader_->baseDir;
       if (!SetCurrentDirectoryA(dir.c_str())) {
         ShowAccessError(owner_, dir);
         ok = false;
@@ -205,8 +219,8 @@ void CListeFic::OnLoaded(WPARAM w) {
       // A reload keeps the view: the focused and highlighted entries, by name.
       std::string focusedName;
       std::vector<std::string> highlighted;
-      if (loader_.reload) {
-        CarryOver(loader_.results);
+      if (loader_->reload) {
+        CarryOver(loader_->results);
         const int focused = FocusedItem();
         if (focused >= 0 && focused < model_.Count()) focusedName = model_.Entries()[focused].name;
         for (int row : HighlightedRows())
@@ -216,11 +230,11 @@ void CListeFic::OnLoaded(WPARAM w) {
       }
       SetRedraw(false);
       SetRowState(Hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-      model_.SetEntries(std::move(loader_.results), loader_.recursive);
+      model_.SetEntries(std::move(loader_->results), loader_->recursive);
       SetItemCount(model_.Count(), true);
       RecomputeFutureNames();
-      if (!loader_.request.selectFilter.empty()) SelectWithFilter(loader_.request.selectFilter, false, true);
-      if (loader_.reload) {
+      if (!loader_->request.selectFilter.empty()) SelectWithFilter(loader_->request.selectFilter, false, true);
+      if (loader_->reload) {
         std::unordered_map<std::string, int> rows;
         for (int i = 0; i < model_.Count(); ++i) rows.emplace(AnsiUpperCopy(model_.Entries()[i].name), i);
         std::vector<int> again;
@@ -232,7 +246,7 @@ void CListeFic::OnLoaded(WPARAM w) {
         auto it = rows.find(AnsiUpperCopy(focusedName));
         if (!focusedName.empty() && it != rows.end()) SetFocusItem(it->second);
       }
-      if (!loader_.request.focusName.empty()) FocusName(loader_.request.focusName);
+      if (!loader_->request.focusName.empty()) FocusName(loader_->request.focusName);
       if (FocusedItem() < 0 && model_.Count() > 0) SetFocusItem(0);
       const int focus = FocusedItem();
       if (focus >= 0) EnsureVisible(focus);
@@ -242,14 +256,22 @@ void CListeFic::OnLoaded(WPARAM w) {
       const DWORD n = GetLongPathNameA(current.c_str(), longName, sizeof longName);
       if (n > 0 && n < sizeof longName) current.assign(longName, n);
       Config().rep.Set(current);
-      if (loader_.request.addToHistory && !loader_.reload) nav_.Add(current);
+      if (loader_->request.addToHistory && !loader_->reload) nav_.Add(current);
     }
   }
-  loader_.results.clear();
-  loader_.results.shrink_to_fit();
+  if (loader_) {
+    loader_->results.clear();
+    loader_->results.shrink_to_fit();
+  }
   RefreshStatus();
-  if (!loader_.reload) RestartMonitor();
+  if (!reload) RestartMonitor();
   ResumeMonitor();
+}
+
+CListeFic::~CListeFic() {
+  if (!loader_) return;
+  loader_->RequestStop();
+  if (loader_->Wait(10000) != 0) CKThread::Abandon(std::move(loader_));
 }
 
 void CListeFic::ShowProgress(int textId, int done) {
@@ -313,16 +335,16 @@ void CListeFic::SelectNames(const std::vector<std::string>& names) {
   RefreshStatus();
 }
 
-int CListeFic::RunOperation(int kind) {
-  if (kind != 0 && kind != 1) return -1;
+int CListeFic::RunOperation(COpKind kind) {
+  if (kind == COpKind::None) return -1;
   if (model_.Selection().empty() || Config().exp.Get().empty()) return 0;
   EndLabelEdit();
-  ShowProgress(kind == 0 ? 305 : 301, 0);
+  ShowProgress(kind == COpKind::Rename ? 305 : 301, 0);
   COpStats stats;
   HoldMonitor(kind);
   Langue().SetOperationRunning(true);
   ::RunOperation(model_.MutableEntries(), model_.Selection(), history_, kind,
-                 Callbacks(kind == 0 ? 306 : 302), stats);
+                 Callbacks(kind == COpKind::Rename ? 306 : 302), stats);
   Langue().SetOperationRunning(false);
   ReleaseMonitor(kind);
   Finish(stats.failures, stats.failures == 0);
@@ -349,9 +371,7 @@ CBaseOptions CListeFic::BaseOptions() const {
 
 void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
   WIN32_FIND_DATAA fd;
-  const HANDLE find = FindFirstFileA(entry.name.c_str(), &fd);
-  if (find == INVALID_HANDLE_VALUE) return;  // no longer found: the old data stays
-  FindClose(find);
+  if (!CKFind(FindFirstFileA(entry.name.c_str(), &fd)).Valid()) return;  // no longer found: the old data stays
   const size_t slash = entry.name.rfind('\\');
   const std::string rel = slash == std::string::npos ? std::string() : entry.name.substr(0, slash + 1);
   if (extensionChanged) {
@@ -375,7 +395,7 @@ COpCallbacks CListeFic::Callbacks(int progressTextId) {
 int CListeFic::Replay(bool undo) {
   if (undo ? !history_.CanUndo() : !history_.CanRedo()) return -1;
   const int step = undo ? history_.Position() : history_.Position() + 1;
-  const int kind = history_.Kind(step);
+  const COpKind kind = history_.Kind(step);
   EndLabelEdit();
   ShowProgress(undo ? 299 : 303, 0);
   COpStats stats;
@@ -398,17 +418,17 @@ int CListeFic::RenameInPlace(int row, const std::string& name) {
   if (name.empty()) return -2;
   CFichier& entry = model_.Entry(row);
   if (entry.isParent) return -3;
-  const int step = history_.Begin(0);
-  HoldMonitor(0);
+  const int step = history_.Begin(COpKind::Rename);
+  HoldMonitor(COpKind::Rename);
   Langue().SetOperationRunning(true);
-  const int r = OperateEntry(entry, step, 0, name, Callbacks(306));
+  const int r = OperateEntry(entry, step, COpKind::Rename, name, Callbacks(306));
   // A rename in place is a step of its own even when it fails.
   history_.Commit(model_.MutableEntries());
   Langue().SetOperationRunning(false);
   RedrawItems(row, row);
-  ReleaseMonitor(0);
-  Finish(r == 1 ? 1 : 0, true);
-  return r == 1 ? -4 : 0;
+  ReleaseMonitor(COpKind::Rename);
+  Finish(r == kOpFailed ? 1 : 0, true);
+  return r == kOpFailed ? -4 : 0;
 }
 
 void CListeFic::Recompute(const std::string& expression) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,12 @@ class CStatusbar;
 
 class CListeFic : public CKListView {
  public:
+  CListeFic() = default;
+  // A load still running is stopped, or given up to its thread.
+  ~CListeFic();
+  CListeFic(const CListeFic&) = delete;
+  CListeFic& operator=(const CListeFic&) = delete;
+
   // The list columns: item numbers, in display order.
   static const std::vector<int>& Columns();
 
@@ -35,8 +42,9 @@ class CListeFic : public CKListView {
   int LoadDirectory(const std::string& dir, bool reportErrors);
   // Stops a running load; keep shows the entries found so far.
   void StopLoading(bool keep);
-  bool Loading() const { return loader_.Running(); }
-  // Completion of a load, on the main thread (WM_APP+30).
+  bool Loading() const { return loader_ && loader_->Running(); }
+  // Completion of a load, on the main thread (WM_VELTO_LOADED); w is the
+  // load's generation: the completion of a load given up is dropped.
   void OnLoaded(WPARAM w);
 
   // The cell text of a row and column, for LVN_GETDISPINFO.
@@ -55,9 +63,9 @@ class CListeFic : public CKListView {
   void SelectNames(const std::vector<std::string>& names);
   // Takes a new expression (trimmed, stored in `exp`), then recomputes.
   void Recompute(const std::string& expression);
-  // Renames (0) or copies (1) the selection to its future names; one box
-  // counts the failures. Returns 0, or -1 for another kind.
-  int RunOperation(int kind);
+  // Renames or copies the selection to its future names; one box counts the
+  // failures. Returns 0, or -1 for COpKind::None.
+  int RunOperation(COpKind kind);
   // Replays the step at the position backwards, or the next one forwards,
   // over every entry holding a record of it. -1 when there is none.
   int Undo();
@@ -136,8 +144,8 @@ class CListeFic : public CKListView {
 
   // Keeps the directory monitor from reporting the program's own changes: a
   // rename (kind 0) stops it, a copy only suspends it.
-  void HoldMonitor(int kind) { kind == 0 ? StopMonitor() : SuspendMonitor(); }
-  void ReleaseMonitor(int kind) { kind == 0 ? RestartMonitor() : ResumeMonitor(); }
+  void HoldMonitor(COpKind kind) { kind == COpKind::Rename ? StopMonitor() : SuspendMonitor(); }
+  void ReleaseMonitor(COpKind kind) { kind == COpKind::Rename ? RestartMonitor() : ResumeMonitor(); }
   // The directory monitor's controls; no monitor runs yet, so they do nothing.
   void StopMonitor() {}
   void RestartMonitor() {}
@@ -150,7 +158,14 @@ class CListeFic : public CKListView {
   CListeModel model_;
   CHistorique history_;
   CLoadRequest pending_;
-  CChargeRep loader_;
+  // Takes the current job's results into the list (when accepted), then ends
+  // the load.
+  void FinishLoad(bool accept, bool reload);
+
+  // The current load's job; a job whose stop timed out is given up to its
+  // thread instead, so nothing here is shared with a thread still running.
+  std::unique_ptr<CChargeRep> loader_;
+  unsigned generation_ = 0;  // of the last load started
   bool loaderBusy_ = false;  // a load was started and its completion not yet handled
   CNavHistory nav_;
 };

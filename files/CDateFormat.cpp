@@ -1,4 +1,4 @@
-#include "expr/CDateFormat.h"
+#include "files/CDateFormat.h"
 
 #include <cstdio>
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <string>
 
-#include "expr/CDonnees.h"
+#include "files/CDonnees.h"
 #include "os/LocalTime.h"
 
 // Options of INI section `date`, plus `vide_fmt_ko` of section `modif`.

@@ -1,4 +1,4 @@
-#include "config/CEngineOptions.h"
+#include "ui/CEngineOptions.h"
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"

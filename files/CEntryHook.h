@@ -1,0 +1,11 @@
+// The one way the loader reaches work of the layers above it (the metadata
+// extraction): a function set once at start-up, before the first load, and
+// called on the loader's thread for every entry it keeps. None by default.
+#pragma once
+
+#include "files/CFichier.h"
+
+using CEntryHook = void (*)(CFichier& entry);
+
+void SetEntryHook(CEntryHook hook);
+CEntryHook EntryHook();

@@ -1,0 +1,8 @@
+// The process current directory, read through the system.
+#pragma once
+
+#include <string>
+
+// The current directory, without a trailing separator except at a root; empty
+// when it cannot be read.
+std::string CurrentDirectory();
