@@ -116,7 +116,9 @@ TEST(ImageFormats, EachReaderOnItsEdges) {
         {kItemIx, row.width}, {kItemIy, row.height}, {kItemIb, row.bits}, {kItemIi, row.info}};
     for (const auto& [item, text] : expected) {
       EXPECT_EQ(entry.items.Text(item), text ? text : "") << row.breaks << ", item " << item;
-      if (item != kItemIi) EXPECT_EQ(entry.items.ints.Find(item) != nullptr, text != nullptr) << row.breaks;
+      if (item != kItemIi) {
+        EXPECT_EQ(entry.items.ints.Find(item) != nullptr, text != nullptr) << row.breaks;
+      }
     }
     EXPECT_EQ(entry.pictureOffset, row.pictureOffset) << row.breaks;
     EXPECT_EQ(entry.pictureSize, -1) << row.breaks;
