@@ -13,6 +13,7 @@
 #include "expr/CCollision.h"
 #include "expr/CHooksProgramme.h"
 #include "expr/CNoms.h"
+#include "files/CEntryHook.h"
 #include "ops/CFsHelpers.h"
 #include "os/CurrentDir.h"
 #include "ops/COperation.h"
@@ -395,6 +396,9 @@ void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
     if (entry.selOrder >= 0) entry.items.text.Set(kItemSel, sel);
   }
   FillBaseItems(entry, WithBackslash(CurrentDirectory()), rel, fd, BaseOptions(), types_);
+  // The extension chooses the reader of the file's content.
+  const CEntryHook hook = EntryHook();
+  if (extensionChanged && hook && !entry.badName) hook(entry, entry.name);
 }
 
 COpCallbacks CListeFic::Callbacks(int progressTextId) {
