@@ -124,8 +124,9 @@ int CCiff::Lire() {
 int CCiff::LireHeap(uint32_t debut, uint32_t longueur, int profondeur) {
   if (profondeur > kProfondeurMax) return -5;
   if (lus_.size() >= static_cast<size_t>(kHeapMax)) return -6;
-  if (std::find(lus_.begin(), lus_.end(), debut) != lus_.end()) return -4;
-  lus_.push_back(debut);
+  const std::pair<uint32_t, uint32_t> heap(debut, longueur);
+  if (std::find(lus_.begin(), lus_.end(), heap) != lus_.end()) return -4;
+  lus_.push_back(heap);
   const CBloc& f = *fichier_;
   if (longueur < 4 || !f.Contains(debut, longueur)) return -3;
   uint32_t table = 0;

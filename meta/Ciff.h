@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "meta/CBloc.h"
@@ -33,7 +34,9 @@ class CCiff {
   MetaExtractor& x_;
   CBloc* fichier_ = nullptr;
   bool big_ = false;
-  std::vector<uint32_t> lus_;  // starts of the heaps read
+  // The heaps read, by start and length: a sub-heap may start where its
+  // parent starts, but never be its parent.
+  std::vector<std::pair<uint32_t, uint32_t>> lus_;
 };
 
 int ReadCrwFile(MetaExtractor& x, const std::string& path);

@@ -242,7 +242,7 @@ std::string TexteRationnel(uint32_t n, uint32_t d) {
 std::string TexteExposition(uint32_t n, uint32_t d, const std::string& sym) {
   if (n == 0) return Printf("%u%s%us", 0u, sym.c_str(), d);
   if (n < d) {
-    if (d % n == 0) return Printf("1%s%us", sym.c_str(), d / n);
+    if (n == 1) return Printf("1%s%us", sym.c_str(), d);
     return Printf("1%s%0.1lfs", sym.c_str(), Quotient(d, n));
   }
   return Printf("%0.2lfs", Quotient(n, d));

@@ -105,14 +105,15 @@ int LireIptc(MetaExtractor& x, const CBloc& bloc, uint32_t off, uint32_t n) {
     }
     const uint32_t taille = (static_cast<uint32_t>(tete[3]) << 8) | tete[4];
     pos += 5;
-    const uint32_t reste = n - pos;
-    const uint32_t prise = taille < reste ? taille : reste;
+    // A record cut by the end of its block is not read: its text would be
+    // one the record does not hold.
+    if (taille > n - pos) break;
     if (tete[0] == kMarqueur && tete[1] == kRecordApplication) {
       const uint8_t ds = tete[2];
       const int item = ItemDe(ds);
       if (item != kNoItem) {
         std::string brut;
-        if (bloc.ReadCapped(off + pos, prise, MetaExtractor::kTextMax, &brut) != 0) {
+        if (bloc.ReadCapped(off + pos, taille, MetaExtractor::kTextMax, &brut) != 0) {
           r = -2;
           break;
         }
@@ -134,7 +135,6 @@ int LireIptc(MetaExtractor& x, const CBloc& bloc, uint32_t off, uint32_t n) {
         }
       }
     }
-    if (taille > reste) break;
     pos += taille;
   }
   for (int i = 0; i < 2; ++i)

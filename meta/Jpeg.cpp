@@ -38,8 +38,12 @@ int JpegMarkerWalk(MetaExtractor& x, int64_t debut, int64_t taille, int64_t* tai
 
   bool trame = false, exif = false, app13 = false, commentaire = false;
   std::vector<uint8_t> donnees;
+  // Where the walk stopped: the picture cannot end before it, so the end
+  // marker of an Exif thumbnail is never taken for the picture's own.
+  int64_t arret = debut;
   for (;;) {
-    if (f.ReadExact(m, 2) != 0) return -2;
+    arret = f.Tell();
+    if (arret < 0 || f.ReadExact(m, 2) != 0) return -2;
     if (m[0] != 0xFF) return -3;
     if (m[1] == kEoi || m[1] == kSos) break;
     uint16_t longueur = 0;
@@ -69,16 +73,19 @@ int JpegMarkerWalk(MetaExtractor& x, int64_t debut, int64_t taille, int64_t* tai
       LirePhotoshop(x, CBloc(donnees.data(), charge, pos), 0, charge);
     } else if (m[1] == kCom && !commentaire) {
       commentaire = true;
+      // A comment cut by the end of the file is not kept.
       std::string texte;
-      x.ReadText(charge, &texte);
-      x.SetText(kItemIi, texte);
+      if (x.ReadText(charge, &texte) == 0) x.SetText(kItemIi, texte);
     }
-    if (trame && commentaire) break;
     if (f.Seek(pos + charge) != 0) return -2;
+    if (trame && commentaire) {
+      arret = pos + charge;
+      break;
+    }
   }
   // The thumbnail an Exif block recorded must be a JPEG inside the file.
   if (exif) ValiderVignette(x);
-  if (f.FindMarker16Back(kFinJpeg, debut + taille, debut, kRechercheFin) != 0) return -10;
+  if (f.FindMarker16Back(kFinJpeg, debut + taille, arret, kRechercheFin) != 0) return -10;
   const int64_t fin = f.Tell();
   if (fin < debut) return -2;
   *tailleImage = fin - debut;
