@@ -29,23 +29,23 @@ int LireSegment(FileReader& f, uint32_t n, std::vector<uint8_t>* out) {
 
 }  // namespace
 
-int JpegMarkerWalk(MetaExtractor& x, int64_t debut, int64_t taille, int64_t* tailleImage) {
+namespace {
+
+// The segments up to the start of scan. *exif tells whether an Exif block
+// was read, *arret where the walk stopped.
+int Parcourir(MetaExtractor& x, int64_t debut, bool* exif, int64_t* arret) {
   FileReader& f = x.File();
-  *tailleImage = 0;
   uint8_t m[2];
   if (f.Seek(debut) != 0 || f.ReadExact(m, 2) != 0) return -2;
   if (m[0] != 0xFF || m[1] != kSoi) return -1;
 
-  bool trame = false, exif = false, app13 = false, commentaire = false;
+  bool trame = false, app13 = false, commentaire = false;
   std::vector<uint8_t> donnees;
-  // Where the walk stopped: the picture cannot end before it, so the end
-  // marker of an Exif thumbnail is never taken for the picture's own.
-  int64_t arret = debut;
   for (;;) {
-    arret = f.Tell();
-    if (arret < 0 || f.ReadExact(m, 2) != 0) return -2;
+    *arret = f.Tell();
+    if (*arret < 0 || f.ReadExact(m, 2) != 0) return -2;
     if (m[0] != 0xFF) return -3;
-    if (m[1] == kEoi || m[1] == kSos) break;
+    if (m[1] == kEoi || m[1] == kSos) return 0;
     uint16_t longueur = 0;
     if (f.ReadU16BE(&longueur) != 0) return -2;
     if (longueur < 2) return -4;
@@ -58,12 +58,12 @@ int JpegMarkerWalk(MetaExtractor& x, int64_t debut, int64_t taille, int64_t* tai
       trame = true;
       x.SetImageSize((t[3] << 8) | t[4], (t[1] << 8) | t[2]);
       x.SetImageBits(8 * t[5]);
-    } else if (m[1] == kApp1 && !exif && charge > 5) {
+    } else if (m[1] == kApp1 && !*exif && charge > 5) {
       uint8_t id[6];
       if (f.ReadExact(id, sizeof id) != 0) return -2;
       if (std::memcmp(id, "Exif\0\0", 6) == 0) {
-        exif = true;
         if (LireSegment(f, charge - 6, &donnees) != 0) return -2;
+        *exif = true;
         CBloc bloc(donnees.data(), charge - 6, pos + 6);
         CTiff(x, bloc).LireExif();
       }
@@ -79,12 +79,26 @@ int JpegMarkerWalk(MetaExtractor& x, int64_t debut, int64_t taille, int64_t* tai
     }
     if (f.Seek(pos + charge) != 0) return -2;
     if (trame && commentaire) {
-      arret = pos + charge;
-      break;
+      *arret = pos + charge;
+      return 0;
     }
   }
-  // The thumbnail an Exif block recorded must be a JPEG inside the file.
+}
+
+}  // namespace
+
+int JpegMarkerWalk(MetaExtractor& x, int64_t debut, int64_t taille, int64_t* tailleImage) {
+  *tailleImage = 0;
+  bool exif = false;
+  // Where the walk stopped: the picture cannot end before it, so the end
+  // marker of an Exif thumbnail is never taken for the picture's own.
+  int64_t arret = debut;
+  const int r = Parcourir(x, debut, &exif, &arret);
+  // The thumbnail an Exif block recorded must be a JPEG inside the file,
+  // whatever became of the walk after the block.
   if (exif) ValiderVignette(x);
+  if (r != 0) return r;
+  FileReader& f = x.File();
   if (f.FindMarker16Back(kFinJpeg, debut + taille, arret, kRechercheFin) != 0) return -10;
   const int64_t fin = f.Tell();
   if (fin < debut) return -2;
