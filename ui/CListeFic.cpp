@@ -92,8 +92,9 @@ const std::string& CListeFic::CellText(int row, int column) const {
   return model_.Entries()[row].ItemText(Columns()[column]);
 }
 
-void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) const {
+void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) {
   if (!(info->item.mask & LVIF_TEXT) || !info->item.pszText || info->item.cchTextMax <= 0) return;
+  if (info->item.iItem >= 0 && info->item.iItem < model_.Count()) Freshen(model_.Entry(info->item.iItem));
   const std::string& text = CellText(info->item.iItem, info->item.iSubItem);
   lstrcpynA(info->item.pszText, text.c_str(), info->item.cchTextMax);
 }
@@ -285,6 +286,7 @@ void CListeFic::ShowProgress(int textId, int done) {
 void CListeFic::RecomputeFutureNames() {
   const std::string expression = Config().exp.Get();
   if (model_.Count() == 0 || model_.Selection().empty()) return;
+  FreshenAll();
   const ExprOptions options = EngineOptions();
   const CNettoyage cleanup(CleanupOptions());
   CHooksProgramme hooks;
@@ -352,7 +354,7 @@ int CListeFic::RunOperation(COpKind kind) {
 }
 
 void CListeFic::Finish(int failures, bool recompute) {
-  if (recompute) RecomputeFutureNames();
+  if (recompute && !unattended_) RecomputeFutureNames();
   RefreshStatus();
   if (failures <= 0) return;
   char text[512];
@@ -367,6 +369,17 @@ CBaseOptions CListeFic::BaseOptions() const {
   options.mb = Txt(336);
   options.gb = Txt(334);
   return options;
+}
+
+void CListeFic::Freshen(CFichier& entry) {
+  if (entry.reread == CFichier::Reread::None) return;
+  const bool all = entry.reread == CFichier::Reread::All;
+  entry.reread = CFichier::Reread::None;
+  RefreshEntry(entry, all);
+}
+
+void CListeFic::FreshenAll() {
+  for (CFichier& e : model_.MutableEntries()) Freshen(e);
 }
 
 void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
@@ -386,7 +399,10 @@ void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
 
 COpCallbacks CListeFic::Callbacks(int progressTextId) {
   COpCallbacks callbacks;
-  callbacks.refresh = [this](CFichier& e, bool extensionChanged) { RefreshEntry(e, extensionChanged); };
+  callbacks.refresh = [](CFichier& e, bool extensionChanged) {
+    const bool all = extensionChanged || e.reread == CFichier::Reread::All;
+    e.reread = all ? CFichier::Reread::All : CFichier::Reread::Listing;
+  };
   callbacks.redraw = [this](int i) { RedrawItems(i, i); };
   callbacks.progress = [this, progressTextId](int done) { ShowProgress(progressTextId, done); };
   return callbacks;
@@ -422,6 +438,7 @@ int CListeFic::RenameInPlace(int row, const std::string& name) {
   HoldMonitor(COpKind::Rename);
   Langue().SetOperationRunning(true);
   const int r = OperateEntry(entry, step, COpKind::Rename, name, Callbacks(306));
+  Freshen(entry);
   // A rename in place is a step of its own even when it fails.
   history_.Commit(model_.MutableEntries());
   Langue().SetOperationRunning(false);
@@ -637,6 +654,7 @@ void CListeFic::SortList() {
     if (c->kind == kKindDec) kind = SortKind::Decimal;
     if (c->kind == kKindDate) kind = SortKind::Date;
   }
+  FreshenAll();
   if (status_) status_->SetText(CStatusbar::kText, Txt(333));
   if (owner_) UpdateWindow(owner_);
   std::vector<char> wasHighlighted(static_cast<size_t>(model_.Count()), 0);
