@@ -285,7 +285,7 @@ bool Egal(const CFichier& e, const Correspondance& c, const std::string& groupe,
     case kNom:
       // A name of the tag in its group first (CIFF and Exif number some
       // values differently), then of the tag in any group.
-      for (const std::string cle : {groupe + ":" + c.tag, std::string(c.tag)})
+      for (const std::string& cle : {groupe + ":" + c.tag, std::string(c.tag)})
         for (const Nom& n : kNoms)
           if (cle == n.tag && ref.texte == n.nombre) return d.Text(c.item) == n.texte;
       return false;

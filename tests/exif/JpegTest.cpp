@@ -63,7 +63,9 @@ TEST(JpegReader, Walk) {
     CLecture l;
     Lire(l, "walk.jpg", c.bytes, ReadJpegFile);
     EXPECT_EQ(l.code, c.code);
-    if (c.item != kNoItem) EXPECT_EQ(l.Texte(c.item), c.texte);
+    if (c.item != kNoItem) {
+      EXPECT_EQ(l.Texte(c.item), c.texte);
+    }
     EXPECT_EQ(l.entry.pictureOffset, c.picture ? 0 : -1);
     EXPECT_EQ(l.entry.pictureSize, c.picture ? int32_t(c.bytes.size()) : -1);
   }

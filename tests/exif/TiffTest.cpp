@@ -292,8 +292,12 @@ TEST(TiffReader, BrokenStructures) {
     CLecture l;
     Lire(l, "broken.tif", c.bytes(), ReadTiffFile);
     EXPECT_EQ(l.code != 0, c.failure) << l.code;
-    if (c.item != kNoItem) EXPECT_TRUE(l.A(c.item));
-    if (c.absent != kNoItem) EXPECT_FALSE(l.A(c.absent));
+    if (c.item != kNoItem) {
+      EXPECT_TRUE(l.A(c.item));
+    }
+    if (c.absent != kNoItem) {
+      EXPECT_FALSE(l.A(c.absent));
+    }
   }
 }
 
