@@ -41,17 +41,22 @@ int Parcourir(MetaExtractor& x, int64_t debut, bool* exif, int64_t* arret) {
 
   bool trame = false, app13 = false, commentaire = false;
   std::vector<uint8_t> donnees;
+  // The position is counted here rather than asked of the system: each
+  // segment costs one read of its marker and length, and one seek past it.
+  int64_t marqueur = debut + 2;
   for (;;) {
-    *arret = f.Tell();
-    if (*arret < 0 || f.ReadExact(m, 2) != 0) return -2;
-    if (m[0] != 0xFF) return -3;
-    if (m[1] == kEoi || m[1] == kSos) return 0;
-    uint16_t longueur = 0;
-    if (f.ReadU16BE(&longueur) != 0) return -2;
+    *arret = marqueur;
+    uint8_t tete[4];
+    uint32_t lus = sizeof tete;
+    if (f.ReadUpTo(tete, &lus) != 0 || lus < 2) return -2;
+    if (tete[0] != 0xFF) return -3;
+    if (tete[1] == kEoi || tete[1] == kSos) return 0;
+    if (lus < 4) return -2;
+    m[1] = tete[1];
+    const uint16_t longueur = static_cast<uint16_t>((tete[2] << 8) | tete[3]);
     if (longueur < 2) return -4;
     const uint32_t charge = longueur - 2u;
-    const int64_t pos = f.Tell();
-    if (pos < 0) return -2;
+    const int64_t pos = marqueur + 4;
     if (EstDebutTrame(m[1]) && !trame && charge >= 9) {
       uint8_t t[6];
       if (f.ReadExact(t, sizeof t) != 0) return -2;
@@ -77,9 +82,10 @@ int Parcourir(MetaExtractor& x, int64_t debut, bool* exif, int64_t* arret) {
       std::string texte;
       if (x.ReadText(charge, &texte) == 0) x.SetText(kItemIi, texte);
     }
-    if (f.Seek(pos + charge) != 0) return -2;
+    marqueur = pos + charge;
+    if (f.Seek(marqueur) != 0) return -2;
     if (trame && commentaire) {
-      *arret = pos + charge;
+      *arret = marqueur;
       return 0;
     }
   }
