@@ -3,8 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "meta/Ciff.h"
 #include "meta/ImageFormats.h"
+#include "meta/Jpeg.h"
 #include "meta/MetaExtractor.h"
+#include "meta/RawFormats.h"
+#include "meta/Tiff.h"
 #include "os/AnsiCase.h"
 
 namespace {
@@ -21,6 +25,11 @@ struct CFormat {
   bool trackNumbers;  // the track-number texts are rebuilt after it
 };
 const CFormat kFormats[] = {
+    {"TIF TIFF NEF ORF PEF SRF CR2 DNG", ReadTiffFile, false},
+    {"CRW", ReadCrwFile, false},
+    {"MRW", ReadMrwFile, false},
+    {"RAF", ReadRafFile, false},
+    {"JPG JPEG THM", ReadJpegFile, false},
     {"GIF", ReadGifFile, false},
     {"PNG", ReadPngFile, false},
     {"PCX", ReadPcxFile, false},

@@ -3,6 +3,7 @@
 // chosen by its MIME type.
 #include <cctype>
 
+#include "meta/ImageFormats.h"
 #include "meta/Jpeg.h"
 #include "meta/MetaExtractor.h"
 #include "meta/Tiff.h"
@@ -29,6 +30,20 @@ void MetaExtractor::ProbeEmbeddedPicture(int64_t offset, int32_t size, const std
     }
   } else if (type == "image/tif" || type == "image/tiff") {
     ReadTiffAt(*this, offset, static_cast<uint64_t>(size));
+  } else if (type == "image/png") {
+    ReadPngAt(*this, offset, size);
+  } else if (type == "image/pcx") {
+    ReadPcxAt(*this, offset, size);
+  } else {
+    // Readers whose success records the picture where it lies.
+    int (*read)(MetaExtractor&, int64_t, int64_t) = nullptr;
+    if (type == "image/bmp") read = ReadBmpAt;
+    if (type == "image/gif") read = ReadGifAt;
+    if (type == "image/ico" || type == "image/cur") read = ReadIconAt;
+    if (read && read(*this, offset, size) == 0) {
+      Entry().pictureOffset = offset;
+      Entry().pictureSize = size;
+    }
   }
   if (avant >= 0) f.Seek(avant);
 }
