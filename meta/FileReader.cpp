@@ -3,19 +3,50 @@
 #include <algorithm>
 #include <limits>
 
+namespace {
+
+// One head buffer per thread, lent to the reader that opens a file with a
+// head and given back when it closes it: a fresh block of that size for
+// every file cost the allocator more than the file's read.
+struct CHeadPool {
+  std::unique_ptr<uint8_t[]> buffer;
+  uint32_t size = 0;
+};
+thread_local CHeadPool headPool;
+
+}  // namespace
+
+void FileReader::DropHead() {
+  headMode_ = false;
+  headLen_ = 0;
+  if (head_ && !headPool.buffer) {
+    headPool.buffer = std::move(head_);
+    headPool.size = headCap_;
+    headCap_ = 0;
+  }
+}
+
 int FileReader::OpenRead(const std::string& path) {
   if (path.empty()) return -1;
   DropHead();
   if (file_.OpenRead(path.c_str()) != 0) return -2;
   if (headWanted_ == 0) return 0;
-  head_.resize(headWanted_);
+  if (headCap_ < headWanted_) {
+    if (headPool.buffer && headPool.size >= headWanted_) {
+      head_ = std::move(headPool.buffer);
+      headCap_ = headPool.size;
+    } else {
+      head_.reset(new uint8_t[headWanted_]);
+      headCap_ = headWanted_;
+    }
+  }
   uint32_t got = 0;
-  if (file_.Read(head_.data(), headWanted_, &got) != 0) {
+  if (file_.Read(head_.get(), headWanted_, &got) != 0) {
     // Read as the file comes, from its start.
     DropHead();
     return file_.Seek(0, SeekFrom::Begin, nullptr) == 0 ? 0 : -2;
   }
-  head_.resize(got);
+  headLen_ = got;
   headMode_ = true;
   pos_ = 0;
   osPos_ = got;
@@ -30,7 +61,7 @@ int FileReader::OpenWrite(const std::string& path, bool create) {
 
 int FileReader::Size(int64_t* size) {
   if (headMode_ && HeadIsWholeFile()) {
-    *size = static_cast<int64_t>(head_.size());
+    *size = headLen_;
     return 0;
   }
   return file_.Size(size) == 0 ? 0 : -1;
@@ -56,10 +87,10 @@ int FileReader::Read(void* buf, uint32_t n, uint32_t* got) {
   if (!headMode_) return file_.Read(buf, n, got);
   *got = 0;
   uint8_t* out = static_cast<uint8_t*>(buf);
-  const int64_t held = static_cast<int64_t>(head_.size());
+  const int64_t held = headLen_;
   if (pos_ < held) {
     const uint32_t take = static_cast<uint32_t>(std::min<int64_t>(n, held - pos_));
-    std::copy(head_.begin() + pos_, head_.begin() + pos_ + take, out);
+    std::copy(head_.get() + pos_, head_.get() + pos_ + take, out);
     pos_ += take;
     *got = take;
   }

@@ -13,8 +13,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "os/OsFile.h"
 
@@ -34,7 +34,7 @@ class FileReader {
   FileReader& operator=(const FileReader&) = delete;
   FileReader(FileReader&&) noexcept = default;
   FileReader& operator=(FileReader&&) noexcept = default;
-  ~FileReader() = default;  // the handle closes itself
+  ~FileReader() { DropHead(); }  // the handle closes itself
 
   // Reads to come from the next file opened for reading start with one read
   // of its first `bytes` bytes; reads and seeks inside them are then served
@@ -107,18 +107,19 @@ class FileReader {
                      uint32_t chunk);
   // Reads up to n bytes at the position, from the head first. 0 or -1.
   int Read(void* buf, uint32_t n, uint32_t* got);
-  void DropHead() {
-    head_.clear();
-    headMode_ = false;
-  }
+  // Ends the head mode and gives the buffer back to the thread's pool.
+  void DropHead();
   // Whether the head holds the whole file.
-  bool HeadIsWholeFile() const { return head_.size() < headWanted_; }
+  bool HeadIsWholeFile() const { return headLen_ < headWanted_; }
 
   COsFile file_;
   uint32_t headWanted_ = 0;
-  // While headMode_ is set, the file's first head_.size() bytes are in head_
-  // and pos_ is the position reads start from; osPos_ is the system's.
-  std::vector<uint8_t> head_;
+  // While headMode_ is set, the file's first headLen_ bytes are in head_
+  // and pos_ is the position reads start from; osPos_ is the system's. The
+  // buffer (headCap_ bytes) is lent by the thread's pool while a file is open.
+  std::unique_ptr<uint8_t[]> head_;
+  uint32_t headCap_ = 0;
+  uint32_t headLen_ = 0;
   bool headMode_ = false;
   int64_t pos_ = 0;
   int64_t osPos_ = 0;
