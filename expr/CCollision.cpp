@@ -140,17 +140,6 @@ size_t CCollision::CompterBase(const std::string& prefixe) const {
   return bases_.Compter(AnsiUpperCopy(PartieBase(prefixe)));
 }
 
-std::string FormaterNombre(int64_t valeur, int taille) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(valeur));
-  std::string digits(buf);
-  const size_t size = static_cast<size_t>(taille < kTailleNombreLimite ? taille : kTailleNombreLimite);
-  if (digits.size() >= size) return digits;
-  const size_t sign = valeur < 0 ? 1 : 0;
-  digits.insert(sign, size - digits.size(), '0');
-  return digits;
-}
-
 int TailleNombre(bool donnee, int64_t valeur, int option) {
   return (donnee && valeur >= kTailleNombreMin && valeur <= kTailleNombreMax) ? static_cast<int>(valeur) : option;
 }
@@ -176,7 +165,7 @@ std::string TexteCollision(EFormeCollision forme, size_t count, int64_t depart, 
                            int taille) {
   const int64_t n = static_cast<int64_t>(count);
   if (forme == EFormeCollision::kNc || forme == EFormeCollision::kNcf)
-    return FormaterNombre(ValeurNumero(depart, n, pas), taille);
+    return FormatNombre(ValeurNumero(depart, n, pas), taille);
   if (count == 0) return std::string();
-  return "_" + FormaterNombre(ValeurNumero(depart, n - 1, pas), taille);
+  return "_" + FormatNombre(ValeurNumero(depart, n - 1, pas), taille);
 }

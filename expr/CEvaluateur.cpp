@@ -7,7 +7,7 @@
 #include "expr/CItems.h"
 #include "expr/CLecteur.h"
 #include "expr/CNoms.h"
-#include "expr/CTexteNum.h"
+#include "files/Formats.h"
 
 namespace {
 
@@ -459,7 +459,7 @@ bool CEvaluateur::ReadVariable(Var& v) {
       const bool form = has1 && (c1 == 'b' || c1 == 'k' || c1 == 'm' || c1 == 'g');
       v.Skip(form ? 2 : 1);
       v.value = e.isDir ? std::string()
-                        : FormatTaille(e.size, form ? c1 : 0, opt_.uniteKo, opt_.uniteMo, opt_.uniteGo);
+                        : FormatTaille(e.size, form ? c1 : 0, opt_.unites);
       return true;
     }
     default:

@@ -57,8 +57,7 @@ void FillBaseItems(CFichier& entry, const std::string& absDir, const std::string
     entry.size = 0;
   } else {
     entry.size = (static_cast<uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
-    entry.items.text.Set(kItemTaille, SizeText(entry.size, options.sizeInBytes, options.kb.c_str(),
-                                               options.mb.c_str(), options.gb.c_str()));
+    entry.items.text.Set(kItemTaille, FormatTaille(entry.size, options.sizeInBytes ? 'b' : 0, options.units));
   }
 
   entry.items.text.Set(kItemNomDos, fd.cAlternateFileName[0] ? fd.cAlternateFileName : fd.cFileName);

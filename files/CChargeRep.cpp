@@ -1,11 +1,8 @@
 #include "files/CChargeRep.h"
 
-#include <commctrl.h>
-
-#include <cstdio>
-
 #include "files/CEntryHook.h"
 #include "files/CFiltre.h"
+#include "files/Formats.h"
 #include "os/WideFind.h"
 
 namespace {
@@ -58,15 +55,10 @@ void CChargeRep::Progress(const std::string& path, bool force) {
   if (!force && progressShown_ && now - progressTick_ < 500) return;
   progressTick_ = now;
   progressShown_ = true;
-  if (!status) return;
-  char text[1024];
-  if (!results.empty())
-    std::snprintf(text, sizeof text, progressMany.c_str(), static_cast<int>(results.size()), path.c_str());
-  else
-    std::snprintf(text, sizeof text, progressOne.c_str(), path.c_str());
-  DWORD_PTR ignored = 0;
-  // The main thread may be busy waiting for this thread to stop: never block on it.
-  SendMessageTimeoutA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 200, &ignored);
+  if (!showProgress) return;
+  const std::string text = results.empty() ? FormatTexte(progressOne, {path})
+                                            : FormatTexte(progressMany, {results.size(), path});
+  showProgress(text);
 }
 
 void CChargeRep::Enumerate(const std::string& rel) {

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,8 @@ class CChargeRep : public CKThread {
   HWND owner = nullptr;
   UINT doneMessage = 0;       // delivered to owner when the load ends
   unsigned generation = 0;    // the WPARAM of doneMessage
-  HWND status = nullptr;      // status bar that shows the progress, may be null
+  // Shows a progress text; called on the worker thread, may be empty.
+  std::function<void(const std::string&)> showProgress;
   std::string baseDir;        // absolute, ends with a backslash
   bool reload = false;        // the current directory is read again
   bool recursive = false;     // recurse

@@ -1,5 +1,7 @@
 #include "files/CDateFormat.h"
 
+#include "files/Formats.h"
+
 #include <cstdio>
 
 namespace {
@@ -28,12 +30,6 @@ Derived Derive(const CTempsLocal& t) {
   d.wday = static_cast<int>(((days % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday
   d.yday = static_cast<int>(days - DaysFromCivil(t.year, 1, 1));
   return d;
-}
-
-void AppendNumber(std::string& out, int64_t v, int width) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%0*lld", width, static_cast<long long>(v));
-  out += buf;
 }
 
 // Number of repetitions of s[i] from i.
@@ -77,23 +73,23 @@ void AppendPicture(std::string& out, const std::string& pic, const CTempsLocal& 
     const std::string& ampm = t.hour < 12 ? loc.am : loc.pm;
     switch (c) {
       case 'd':
-        if (n <= 2) AppendNumber(out, t.day, w);
+        if (n <= 2) out += FormatNombre(t.day, w);
         else out += n == 3 ? loc.abbr_days[d.wday] : loc.days[d.wday];
         break;
       case 'M':
-        if (n <= 2) AppendNumber(out, t.month, w);
+        if (n <= 2) out += FormatNombre(t.month, w);
         else out += n == 3 ? loc.abbr_months[t.month - 1] : loc.months[t.month - 1];
         break;
       case 'y':
-        if (n <= 2) AppendNumber(out, t.year % 100, w);
-        else AppendNumber(out, t.year, 1);
+        if (n <= 2) out += FormatNombre(t.year % 100, w);
+        else out += FormatNombre(t.year, 1);
         break;
       case 'g':
         break;  // era: the Gregorian calendar has none worth writing
-      case 'h': AppendNumber(out, hour12, w); break;
-      case 'H': AppendNumber(out, t.hour, w); break;
-      case 'm': AppendNumber(out, t.minute, w); break;
-      case 's': AppendNumber(out, t.second, w); break;
+      case 'h': out += FormatNombre(hour12, w); break;
+      case 'H': out += FormatNombre(t.hour, w); break;
+      case 'm': out += FormatNombre(t.minute, w); break;
+      case 's': out += FormatNombre(t.second, w); break;
       case 't':
         if (n == 1) out += ampm.substr(0, 1);
         else out += ampm;
@@ -146,19 +142,19 @@ std::string CDateFormat::FormaterChamps(const CTempsLocal& t, const std::string&
         break;
       case 'x': AppendPicture(out, alt ? loc.long_date : loc.short_date, t, d, loc); break;
       case 'X': AppendPicture(out, loc.time, t, d, loc); break;
-      case 'd': AppendNumber(out, t.day, w2); break;
-      case 'H': AppendNumber(out, t.hour, w2); break;
-      case 'I': AppendNumber(out, t.hour % 12 == 0 ? 12 : t.hour % 12, w2); break;
-      case 'j': AppendNumber(out, d.yday + 1, alt ? 1 : 3); break;
-      case 'm': AppendNumber(out, t.month, w2); break;
-      case 'M': AppendNumber(out, t.minute, w2); break;
-      case 'S': AppendNumber(out, t.second, w2); break;
+      case 'd': out += FormatNombre(t.day, w2); break;
+      case 'H': out += FormatNombre(t.hour, w2); break;
+      case 'I': out += FormatNombre(t.hour % 12 == 0 ? 12 : t.hour % 12, w2); break;
+      case 'j': out += FormatNombre(d.yday + 1, alt ? 1 : 3); break;
+      case 'm': out += FormatNombre(t.month, w2); break;
+      case 'M': out += FormatNombre(t.minute, w2); break;
+      case 'S': out += FormatNombre(t.second, w2); break;
       case 'p': out += t.hour < 12 ? loc.am : loc.pm; break;
-      case 'U': AppendNumber(out, (d.yday + 7 - d.wday) / 7, w2); break;
-      case 'W': AppendNumber(out, (d.yday + 7 - (d.wday + 6) % 7) / 7, w2); break;
-      case 'w': AppendNumber(out, d.wday, 1); break;
-      case 'y': AppendNumber(out, t.year % 100, w2); break;
-      case 'Y': AppendNumber(out, t.year, alt ? 1 : 4); break;
+      case 'U': out += FormatNombre((d.yday + 7 - d.wday) / 7, w2); break;
+      case 'W': out += FormatNombre((d.yday + 7 - (d.wday + 6) % 7) / 7, w2); break;
+      case 'w': out += FormatNombre(d.wday, 1); break;
+      case 'y': out += FormatNombre(t.year % 100, w2); break;
+      case 'Y': out += FormatNombre(t.year, alt ? 1 : 4); break;
       case 'z':
       case 'Z': out += TimeZoneName(t.dst); break;
       case '%': out += '%'; break;

@@ -184,15 +184,6 @@ TEST(Collision, NumberSizes) {
   } cases[] = {{false, 5, 3}, {true, 0, 3},  {true, 21, 3}, {true, 1, 1}, {true, 20, 20},
                {true, -2, 3}, {true, 999999999999LL, 3}};
   for (const auto& c : cases) EXPECT_EQ(c.expected, TailleNombre(c.given, c.value, 3));
-  EXPECT_EQ("-5", FormaterNombre(-5, 1));
-  EXPECT_EQ("7", FormaterNombre(7, 0));
-  EXPECT_EQ("000", FormaterNombre(0, 3));
-  EXPECT_EQ("-0012", FormaterNombre(-12, 5));
-  EXPECT_EQ("-9223372036854775808", FormaterNombre(INT64_MIN, 3));
-  // Sizes from the configuration file past the options page's 20.
-  EXPECT_EQ(std::string(49, '0') + "7", FormaterNombre(7, 50));
-  EXPECT_EQ("-" + std::string(98, '0') + "7", FormaterNombre(-7, 100));
-  EXPECT_EQ(static_cast<size_t>(kTailleNombreLimite), FormaterNombre(7, INT32_MAX).size());
 }
 
 TEST(Collision, OptionsPageSizeCheckNamesTheFirstFaultyField) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "expr/CNoms.h"
-#include "expr/CTexteNum.h"
 
 struct NomRow {
   const char* name;
@@ -82,23 +81,4 @@ TEST(Noms, ParentLevels) {
       {"a", "", 1, ""},
   };
   for (const auto& r : rows) EXPECT_EQ(RepParent(r.name, r.cur, r.level), r.expected) << r.name << " " << r.level;
-}
-
-TEST(TexteNum, NumbersAndSizes) {
-  EXPECT_EQ(FormatNombre(1, 3), "001");
-  EXPECT_EQ(FormatNombre(-1, 3), "-01");
-  EXPECT_EQ(FormatNombre(12345, 1), "12345");
-  struct Row {
-    uint64_t size;
-    char form;
-    const char* expected;
-  } rows[] = {
-      {0, 0, "0"},           {1023, 0, "1023"},          {1024, 0, "1.00 KB"},
-      {1048576, 0, "1.00 MB"}, {1073741824, 0, "1.00 GB"}, {1536, 0, "1.50 KB"},
-      {1536, 'k', "1.50"},   {1536, 'b', "1536"},        {1536, 'm', "0.00"},
-      {5368709120ULL, 'g', "5.00"}, {18446744073709551615ULL, 'b', "18446744073709551615"},
-      {1048575, 0, "1024.00 KB"},
-  };
-  for (const auto& r : rows) EXPECT_EQ(FormatTaille(r.size, r.form, "KB", "MB", "GB"), r.expected) << r.size;
-  EXPECT_EQ(FormatTaille(2048, 0, "Ko", "Mo", "Go"), "2.00 Ko");
 }
