@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "os/AnsiCase.h"
+#include "os/CNoms.h"
 
 CArbrePrefixes::CArbrePrefixes() { Vider(); }
 
@@ -112,15 +113,6 @@ size_t CArbrePrefixes::Compter(const std::string& p) const {
   return nodes_[node].count;
 }
 
-std::string PartieBase(const std::string& nom) {
-  const size_t sep = nom.rfind('\\');
-  const size_t debut = sep == std::string::npos ? 0 : sep + 1;
-  const size_t point = nom.rfind('.');
-  const size_t fin = (point != std::string::npos && point >= debut) ? point : nom.size();
-  return nom.substr(debut, fin - debut);
-}
-
-
 void CCollision::Vider() {
   noms_.Vider();
   bases_.Vider();
@@ -128,7 +120,7 @@ void CCollision::Vider() {
 
 void CCollision::Ajouter(const std::string& nom_futur) {
   const std::string haut = AnsiUpperCopy(nom_futur);
-  if (avecBases_) bases_.Ajouter(PartieBase(haut));
+  if (avecBases_) bases_.Ajouter(NomBase(haut));
   if (avecNoms_) noms_.Ajouter(haut);
 }
 
@@ -137,7 +129,7 @@ size_t CCollision::Compter(const std::string& prefixe) const {
 }
 
 size_t CCollision::CompterBase(const std::string& prefixe) const {
-  return bases_.Compter(AnsiUpperCopy(PartieBase(prefixe)));
+  return bases_.Compter(AnsiUpperCopy(NomBase(prefixe)));
 }
 
 int TailleNombre(bool donnee, int64_t valeur, int option) {

@@ -65,9 +65,6 @@ class CArbrePrefixes {
   std::string pool_;  // every key added, end to end
 };
 
-// Base part of a name: after its last `\`, before the last `.` after that.
-std::string PartieBase(const std::string& nom);
-
 class CCollision {
  public:
   // Which trees are kept: whole names (for Compter) and base parts (for

@@ -4,11 +4,11 @@
 #include <unordered_map>
 
 #include "expr/CCollision.h"
-#include "expr/CNoms.h"
 #include "os/AnsiCase.h"
+#include "os/AsciiText.h"
+#include "os/CNoms.h"
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 int64_t Given(const CBlocEntiers& b, int i, int64_t fallback) { return b.present && b.given[i] ? b.v[i] : fallback; }
 
@@ -44,9 +44,9 @@ std::string RunOfName(const std::string& base, bool nonNumeric, long long positi
   if (position == 0) return std::string();
   std::vector<std::pair<size_t, size_t>> runs;  // start, length
   for (size_t i = 0; i < base.size();) {
-    const bool digit = IsDigit(base[i]);
+    const bool digit = IsAsciiDigit(base[i]);
     size_t j = i;
-    while (j < base.size() && IsDigit(base[j]) == digit) ++j;
+    while (j < base.size() && IsAsciiDigit(base[j]) == digit) ++j;
     if (digit != nonNumeric) runs.emplace_back(i, j - i);
     i = j;
   }

@@ -15,6 +15,7 @@
 
 #include "files/CBaseItems.h"
 #include "files/CFichier.h"
+#include "os/CKCadence.h"
 #include "os/CKThread.h"
 
 // What the caller asks of the next load; moved into the job when it starts.
@@ -62,7 +63,6 @@ class CChargeRep : public CKThread {
  private:
   void Enumerate(const std::string& rel);
   void Progress(const std::string& path, bool force);
-  DWORD progressTick_ = 0;
-  bool progressShown_ = false;
+  CKCadence cadence_{true};
   CTypeCache types_;
 };

@@ -1,12 +1,11 @@
 #include "files/CDateFormat.h"
 
 #include "files/Formats.h"
+#include "os/AsciiText.h"
 
 #include <cstdio>
 
 namespace {
-
-constexpr int64_t kTicksPerSecond = 10000000LL;
 
 // Days since 1970-01-01 of a Gregorian date (negative before it).
 int64_t DaysFromCivil(int64_t y, int m, int d) {
@@ -176,32 +175,11 @@ std::string CDateFormat::Formater(FileTime ft, const std::string& format) const 
   return FormaterChamps(t, format);
 }
 
-std::string CDateFormat::Variable(FileTime ft, const std::string* texte_stocke, EPartieDate partie,
-                                  const CBlocDate* bloc, const CDateOptions& options) const {
-  const std::string& defaut = partie == EPartieDate::kDate    ? options.fmt_d
-                              : partie == EPartieDate::kHeure ? options.fmt_t
-                                                              : options.fmt_dt;
-  const std::string& format = (bloc != nullptr && !bloc->format.empty()) ? bloc->format : defaut;
-  const int64_t decalage = (bloc != nullptr && bloc->a_duree) ? bloc->duree : options.ajo;
-  std::string texte;
-  FileTime decale = 0;
-  if (ft != 0 && DecalerDate(ft, decalage, &decale) == 0) texte = Formater(decale, format);
-  // An item without a readable date shows what the reader stored for it.
-  if (texte_stocke != nullptr && ft == 0)
-    return options.vide_fmt_ko ? std::string() : *texte_stocke;
-  return texte;
-}
-
-FileTime CDateCourante::Lire(int64_t index_selection) {
-  if (index_selection == 0 || valeur_ == 0) valeur_ = CurrentFileTime();
-  return valeur_;
-}
-
 int DecalerDate(FileTime ft, int64_t secondes, FileTime* out) {
   if (ft == 0 || ft > kFileTimeMax) return -1;
-  const int64_t span = static_cast<int64_t>(kFileTimeMax / kTicksPerSecond);
+  const int64_t span = static_cast<int64_t>(kFileTimeMax / kFileTimeTicksPerSecond);
   if (secondes > span || secondes < -span) return -1;
-  const int64_t delta = secondes * kTicksPerSecond;
+  const int64_t delta = secondes * kFileTimeTicksPerSecond;
   const int64_t base = static_cast<int64_t>(ft);
   if (delta > 0 && base > static_cast<int64_t>(kFileTimeMax) - delta) return -1;
   const int64_t r = base + delta;  // cannot overflow below: base > 0, |delta| < 2^63
@@ -211,9 +189,6 @@ int DecalerDate(FileTime ft, int64_t secondes, FileTime* out) {
 }
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 size_t SkipBlanks(const std::string& s, size_t pos) {
   while (pos < s.size() && IsBlank(s[pos])) ++pos;
@@ -240,17 +215,17 @@ CDuree LireDuree(const std::string& texte, size_t pos) {
     r.lue = true;
     i = SkipBlanks(texte, i + 1);
   }
-  if (i >= texte.size() || !IsDigit(texte[i])) {
+  if (i >= texte.size() || !IsAsciiDigit(texte[i])) {
     r.fin = i;
     return r;  // no digits: the default stays, or 0 after a sign
   }
   r.lue = true;
   int64_t total = 0;
   int rang = 0;  // last unit used: 1 h, 2 m, 3 s
-  while (i < texte.size() && IsDigit(texte[i])) {
+  while (i < texte.size() && IsAsciiDigit(texte[i])) {
     const size_t debut = i;
     int64_t v = 0;
-    while (i < texte.size() && IsDigit(texte[i])) {
+    while (i < texte.size() && IsAsciiDigit(texte[i])) {
       if (v <= kDureeLimite) v = v * 10 + (texte[i] - '0');
       ++i;
     }

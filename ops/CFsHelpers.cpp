@@ -3,14 +3,10 @@
 #include <windows.h>
 
 #include "os/AnsiCase.h"
+#include "os/OsFs.h"
 #include "os/WideFind.h"
 
 namespace {
-
-bool IsDirectory(const std::string& path) {
-  const DWORD a = GetFileAttributesA(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::string FullPath(const std::string& path) {
   char buf[MAX_PATH * 4];

@@ -11,10 +11,10 @@ constexpr bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-// s without the white space at both ends.
-inline std::string Trim(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
-  return s.substr(b, e - b);
+// s without the characters of `chars` at both ends: the command line and the
+// configuration's /I trim spaces only, what the user types spaces and tabs.
+inline std::string Trim(const std::string& s, const char* chars) {
+  const size_t b = s.find_first_not_of(chars);
+  if (b == std::string::npos) return {};
+  return s.substr(b, s.find_last_not_of(chars) - b + 1);
 }

@@ -7,10 +7,11 @@
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
-#include "expr/CNoms.h"
+#include "os/CNoms.h"
 #include "os/AnsiCase.h"
 #include "os/AsciiText.h"
 #include "os/CurrentDir.h"
+#include "os/OsFs.h"
 #include "ui/CMessages.h"
 
 void CListeFic::ShowAccessError(const std::string& dir) const {
@@ -21,7 +22,7 @@ void CListeFic::ShowAccessError(const std::string& dir) const {
 
 int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
   if (loaderBusy_) StopLoading(false);
-  std::string dir = Trim(requested);
+  std::string dir = Trim(requested, " \t");
   if (!dir.empty()) {
     if (dir.back() == ':') dir += '\\';
     const std::string previous = CurrentDirectory();
@@ -149,9 +150,8 @@ void CListeFic::FinishLoad(bool accept, bool reload) {
       if (focus >= 0) EnsureVisible(focus);
       SetRedraw(true);
       std::string current = CurrentDirectory();
-      char longName[MAX_PATH + 1];
-      const DWORD n = GetLongPathNameA(current.c_str(), longName, sizeof longName);
-      if (n > 0 && n < sizeof longName) current.assign(longName, n);
+      const std::string longName = LongName(current);
+      if (!longName.empty()) current = longName;
       Config().rep.Set(current);
       if (loader_->request.addToHistory && !loader_->reload) nav_.Add(current);
     }
@@ -198,19 +198,17 @@ void CListeFic::LoadFocusedDirectory() {
   const int focused = FocusedItem();
   if (focused < 0 || focused >= model_.Count()) return;
   const std::string& name = model_.Entries()[focused].name;
-  const size_t slash = name.rfind('\\');
-  if (slash == std::string::npos) return;
-  pending_.focusName = name.substr(slash + 1);
+  if (name.find('\\') == std::string::npos) return;
+  pending_.focusName = NomSansChemin(name);
   pending_.threaded = true;
   pending_.addToHistory = true;
-  LoadDirectory(slash == 0 ? name.substr(0, 1) : name.substr(0, slash), true);
+  LoadDirectory(RepertoireDe(name), true);
 }
 
 bool CListeFic::FocusName(const std::string& name) {
   const auto& entries = model_.Entries();
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string& n = entries[i].name;
-    if (AnsiCompareNoCase(n.data(), n.size(), name.data(), name.size()) == 0) {
+    if (AnsiEqualNoCase(entries[i].name, name)) {
       SetFocusItem(static_cast<int>(i));
       return true;
     }

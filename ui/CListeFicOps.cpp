@@ -6,7 +6,7 @@
 #include "config/CMultilangue.h"
 #include "expr/CCalculNoms.h"
 #include "expr/CHooksProgramme.h"
-#include "expr/CNoms.h"
+#include "os/CNoms.h"
 #include "ops/COperation.h"
 #include "os/AsciiText.h"
 #include "os/CKGuards.h"
@@ -37,7 +37,7 @@ void CListeFic::RecomputeFutureNames() {
 }
 
 void CListeFic::Recompute(const std::string& expression) {
-  const std::string trimmed = Trim(expression);
+  const std::string trimmed = Trim(expression, " \t");
   if (trimmed != Config().exp.Get()) Config().exp.Set(trimmed);
   RecomputeFutureNames();
 }
@@ -76,8 +76,7 @@ CBaseOptions CListeFic::BaseOptions() const {
 void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
   WIN32_FIND_DATAA fd;
   if (!CKFind(FindFirstFileA(entry.name.c_str(), &fd)).Valid()) return;  // no longer found: the old data stays
-  const size_t slash = entry.name.rfind('\\');
-  const std::string rel = slash == std::string::npos ? std::string() : entry.name.substr(0, slash + 1);
+  const std::string rel = NomRepertoire(entry.name);
   if (extensionChanged) {
     // Every item may depend on the type: start again from the listing alone,
     // keeping the selection number.

@@ -17,7 +17,7 @@ void CListeFic::SelectNames(const std::vector<std::string>& names) {
     const std::string& n = entries[i].name;
     for (size_t k = 0; k < names.size(); ++k) {
       const std::string& want = names[k];
-      if (exact[k] ? n != want : AnsiCompareNoCase(n.data(), n.size(), want.data(), want.size()) != 0) continue;
+      if (exact[k] ? n != want : !AnsiEqualNoCase(n, want)) continue;
       if (model_.Select(static_cast<int>(i)) == 0) {
         if (lowest < 0) lowest = static_cast<int>(i);
         highest = static_cast<int>(i);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "expr/CCollision.h"
+#include "os/CNoms.h"
 #include "expr/CNettoyage.h"
 #include "os/AnsiCase.h"
 
@@ -93,16 +94,6 @@ TEST(Collision, EmptyPrefixCountsEveryEarlierName) {
   EXPECT_EQ(0u, index.Taille());
 }
 
-TEST(Collision, BaseParts) {
-  const struct {
-    const char* name;
-    const char* base;
-  } cases[] = {{"a.b.c", "a.b"},       {"dir.x\\file", "file"}, {"d\\f.txt", "f"}, {".bashrc", ""},
-               {"noext", "noext"},     {"a\\b\\", ""},          {"", ""},         {"x.", "x"},
-               {"C:\\a.b\\c.d", "c"}};
-  for (const auto& c : cases) EXPECT_EQ(c.base, PartieBase(c.name)) << c.name;
-}
-
 // Prefixes that end inside an edge of the tree, at its end, or past it.
 TEST(Collision, PrefixTreeSplits) {
   CArbrePrefixes t;
@@ -136,12 +127,12 @@ TEST(Collision, IndexMatchesTheDefinitionOnRandomNames) {
     for (int i = 0; i < 3000; ++i) {
       const std::string prefix = random_text(round == 3 ? 1 : 6);
       ASSERT_EQ(NaiveCount(earlier, prefix), index.Compter(prefix)) << prefix;
-      ASSERT_EQ(NaiveCount(earlier_bases, PartieBase(prefix)), index.CompterBase(prefix)) << prefix;
+      ASSERT_EQ(NaiveCount(earlier_bases, NomBase(prefix)), index.CompterBase(prefix)) << prefix;
       // Often the future name starts with a prefix used before.
       const std::string name = (rng() % 2 ? prefix : std::string()) + random_text(8);
       index.Ajouter(name);
       earlier.push_back(name);
-      earlier_bases.push_back(PartieBase(name));
+      earlier_bases.push_back(NomBase(name));
     }
     EXPECT_EQ(earlier.size(), index.Taille());
   }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "expr/CNoms.h"
+#include "os/CNoms.h"
 
 struct NomRow {
   const char* name;
@@ -24,6 +24,8 @@ TEST(Noms, PartsOfNames) {
       {"C:\\x\\y.txt", "y.txt", "y", "txt", "C:\\x\\", ""},
       {"\\\\srv\\sh\\f.z", "f.z", "f", "z", "\\\\srv\\sh\\", ""},
       {"dir\\", "", "", "", "dir\\", "dir\\"},
+      {"dir.x\\file", "file", "file", "", "dir.x\\", "dir.x\\"},
+      {"C:\\a.b\\c.d", "c.d", "c", "d", "C:\\a.b\\", ""},
   };
   for (const NomRow& r : rows) {
     EXPECT_EQ(NomSansChemin(r.name), r.sansChemin) << r.name;
@@ -32,6 +34,23 @@ TEST(Noms, PartsOfNames) {
     EXPECT_EQ(NomRepertoire(r.name), r.rep) << r.name;
     EXPECT_EQ(RepRelatif(r.name), r.repRelatif) << r.name;
   }
+}
+
+TEST(Noms, DirectoryOfAFullNameKeepsOnlyARootSeparator) {
+  const struct {
+    const char* name;
+    const char* dir;
+  } rows[] = {{"C:\\a\\b.txt", "C:\\a"}, {"C:\\b.txt", "C:\\"}, {"C:\\", "C:\\"},
+              {"\\\\srv\\sh\\f", "\\\\srv\\sh"}, {"\\f", "\\"}, {"f", ""}, {"", ""}};
+  for (const auto& r : rows) EXPECT_EQ(RepertoireDe(r.name), r.dir) << r.name;
+}
+
+TEST(Noms, DotEntriesAndInvalidCharacters) {
+  EXPECT_TRUE(EstEntreePoint("."));
+  EXPECT_TRUE(EstEntreePoint(".."));
+  for (const char* n : {"...", ".a", "a", ""}) EXPECT_FALSE(EstEntreePoint(n)) << n;
+  for (const char* s : {"a:b", "x|", "\\", "a\tb", "\x1f"}) EXPECT_TRUE(ContientInvalide(s)) << s;
+  for (const char* s : {"_", "", "a b", "\x7f\xe9"}) EXPECT_FALSE(ContientInvalide(s)) << s;
 }
 
 TEST(Noms, AbsoluteNames) {
