@@ -122,6 +122,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
     window.Show(showCommand, Config().fen_princ_au_max);
   } else {
     window.List().SetRedraw(false);
+    window.List().SetUnattended(true);
   }
   window.List().Pending().selectFilter = cl.selectFilter;
 

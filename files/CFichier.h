@@ -87,6 +87,12 @@ struct CFichier {
   // Undo records by step number (steps count from 1).
   std::map<int, CHistRecord> history;
   uint32_t lastError = 0;  // Win32 code of the last failed operation, 0 = none
+  // After a rename only the name is known to be current: the rest of the
+  // listing's data (the DOS name above all) is read again when the entry is
+  // next shown, sorted or evaluated, with every item when the extension
+  // changed. An unattended run that ends after its operation reads nothing.
+  enum class Reread : uint8_t { None, Listing, All };
+  Reread reread = Reread::None;
   CDonnees items;
 
   // Where the image preview finds a picture or an embedded thumbnail.

@@ -23,6 +23,10 @@ enum class CTextEncoding { Ansi = 0, Utf8 = 1, Mac = 2 };
 struct CMetaOptions {
   bool extract = true;     // extr_meta: off leaves only the base items
   int trackWidth = 0;      // width of the rebuilt track-number texts ("%0*d")
+  std::string divSymbol = "/";  // exif_symb_div: the fraction sign of Exif texts ("1/250s")
+  // The image-count texts of icon and cursor files, in the interface's language.
+  std::string iconFormat = "%02d icon%s";
+  std::string cursorFormat = "%02d cursor%s";
 };
 
 class MetaExtractor {

@@ -200,10 +200,10 @@ unsigned long NameLimit(const std::string& path) {
   return full >= MAX_PATH ? ERROR_FILENAME_EXCED_RANGE : 0;
 }
 
-unsigned long CheckTarget(const std::string& from, const std::string& to) {
+unsigned long CheckTarget(const std::string& from, const std::string& to, bool fromIsDir) {
   if (HasDeviceName(to)) return ERROR_INVALID_NAME;
   if (const unsigned long limit = NameLimit(to)) return limit;
-  if (IsDirectory(from)) {
+  if (fromIsDir) {
     const std::string a = FullPath(from), b = FullPath(to);
     if (!a.empty() && b.size() > a.size() && (b[a.size()] == '\\' || a.back() == '\\') &&
         AnsiCompareNoCase(a.data(), a.size(), b.data(), a.size()) == 0)

@@ -29,8 +29,10 @@ int DeleteCopied(std::vector<CCopie>& made, int* left);
 // the data to the device and report success. A name past the limits gives
 // the code of NameLimit. A directory moved or copied into its own tree gives
 // ERROR_BAD_PATHNAME: the copy would list the copy it is making and recurse
-// until the paths overflow.
-unsigned long CheckTarget(const std::string& from, const std::string& to);
+// until the paths overflow. fromIsDir tells whether `from` is a directory, as
+// its entry knows: asking the file system again costs a directory scan under
+// Wine for every file of a batch.
+unsigned long CheckTarget(const std::string& from, const std::string& to, bool fromIsDir);
 
 // The longest name of one path component the file systems take.
 constexpr size_t kMaxComponent = 255;

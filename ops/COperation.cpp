@@ -22,10 +22,15 @@ bool SameNoCase(const std::string& a, const std::string& b) {
   return AnsiCompareNoCase(a.data(), a.size(), b.data(), b.size()) == 0;
 }
 
-// Creates the directories of target's path prefix, if it has one.
-bool CreatePrefix(const std::string& target) {
+// Creates the directories of target's path prefix, if it has one. A target
+// in the directory `from` lies in needs none, and is not asked for: under
+// Wine each question about a path scans its directory.
+bool CreatePrefix(const std::string& from, const std::string& target) {
   const size_t slash = target.rfind('\\');
-  return slash == std::string::npos || CreatePathDirectories(target.substr(0, slash + 1)) == 0;
+  if (slash == std::string::npos) return true;
+  const size_t fromSlash = from.rfind('\\');
+  if (fromSlash == slash && AnsiCompareNoCase(from.data(), slash, target.data(), slash) == 0) return true;
+  return CreatePathDirectories(target.substr(0, slash + 1)) == 0;
 }
 
 int Fail(CFichier& e, DWORD code) {
@@ -36,8 +41,8 @@ int Fail(CFichier& e, DWORD code) {
 // Copies the entry's file or tree to target, creating missing directories;
 // what the copy created goes to made.
 int CopyEntry(CFichier& e, const std::string& target, std::vector<CCopie>* made) {
-  if (const unsigned long refused = CheckTarget(e.name, target)) return Fail(e, refused);
-  if (!CreatePrefix(target) || CopyTree(e.name, target, made) != 0) return Fail(e, GetLastError());
+  if (const unsigned long refused = CheckTarget(e.name, target, e.isDir)) return Fail(e, refused);
+  if (!CreatePrefix(e.name, target) || CopyTree(e.name, target, made) != 0) return Fail(e, GetLastError());
   e.lastError = 0;
   return 0;
 }
@@ -120,8 +125,8 @@ bool MoveName(const std::string& from, const std::string& to, std::string* stuck
 
 int RenameEntry(CFichier& e, const std::string& target, const COpCallbacks& cb) {
   const bool extensionChanged = !SameNoCase(Extension(e.name), Extension(target));
-  if (const unsigned long refused = CheckTarget(e.name, target)) return Fail(e, refused);
-  if (!CreatePrefix(target)) return Fail(e, GetLastError());
+  if (const unsigned long refused = CheckTarget(e.name, target, e.isDir)) return Fail(e, refused);
+  if (!CreatePrefix(e.name, target)) return Fail(e, GetLastError());
   // MoveFileA never replaces an existing target.
   std::string stuck;
   if (!MoveName(e.name, target, &stuck)) {

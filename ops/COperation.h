@@ -11,8 +11,8 @@
 #include "ops/CHistorique.h"
 
 struct COpCallbacks {
-  // Reads an entry's data again after it was renamed (all of it when the
-  // extension changed). May be empty.
+  // An entry was renamed (extensionChanged: to another extension); its name
+  // is already the new one. May be empty.
   std::function<void(CFichier& entry, bool extensionChanged)> refresh;
   // A row whose display changed.
   std::function<void(int index)> redraw;

@@ -49,8 +49,9 @@ const std::string& CListeFic::CellText(int row, int column) const {
   return model_.Entries()[row].ItemText(Columns()[column]);
 }
 
-void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) const {
+void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) {
   if (!(info->item.mask & LVIF_TEXT) || !info->item.pszText || info->item.cchTextMax <= 0) return;
+  if (info->item.iItem >= 0 && info->item.iItem < model_.Count()) Freshen(model_.Entry(info->item.iItem));
   const std::string& text = CellText(info->item.iItem, info->item.iSubItem);
   lstrcpynA(info->item.pszText, text.c_str(), info->item.cchTextMax);
 }

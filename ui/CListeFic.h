@@ -21,7 +21,6 @@
 #include "ui/CKListView.h"
 #include "ui/CStatusTexts.h"
 
-
 class CListeFic : public CKListView {
  public:
   CListeFic() = default;
@@ -52,12 +51,16 @@ class CListeFic : public CKListView {
 
   // The cell text of a row and column, for LVN_GETDISPINFO.
   const std::string& CellText(int row, int column) const;
-  void OnGetDispInfo(NMLVDISPINFOA* info) const;
+  void OnGetDispInfo(NMLVDISPINFOA* info);
 
   const std::vector<CFichier>& Entries() const { return model_.Entries(); }
   CListeModel& Model() { return model_; }
   bool Recursive() const { return model_.Recursive(); }
   CHistorique& Operations() { return history_; }
+  // An unattended run's list is never shown and ends after its operation:
+  // the operation then recomputes no future names and reads no renamed entry
+  // again.
+  void SetUnattended(bool unattended) { unattended_ = unattended; }
 
   // Computes the future names of the selection from setting `exp`.
   void RecomputeFutureNames();
@@ -142,6 +145,10 @@ class CListeFic : public CKListView {
   COpCallbacks Callbacks(int progressTextId);
   // Re-reads an entry from the file system after it was renamed.
   void RefreshEntry(CFichier& entry, bool extensionChanged);
+  // Reads a renamed entry again, if it was renamed since it was read; the
+  // same for every entry.
+  void Freshen(CFichier& entry);
+  void FreshenAll();
   CBaseOptions BaseOptions() const;
   // Recomputes (when asked), refreshes the status bar and shows the error box.
   void Finish(int failures, bool recompute);
@@ -173,4 +180,5 @@ class CListeFic : public CKListView {
   unsigned generation_ = 0;  // of the last load started
   bool loaderBusy_ = false;  // a load was started and its completion not yet handled
   CNavHistory nav_;
+  bool unattended_ = false;
 };

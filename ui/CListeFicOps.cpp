@@ -16,6 +16,7 @@
 void CListeFic::RecomputeFutureNames() {
   const std::string expression = Config().exp.Get();
   if (model_.Count() == 0 || model_.Selection().empty()) return;
+  FreshenAll();
   const ExprOptions options = EngineOptions();
   const CNettoyage cleanup(CleanupOptions());
   CHooksProgramme hooks;
@@ -59,7 +60,7 @@ int CListeFic::RunOperation(COpKind kind) {
 }
 
 void CListeFic::Finish(int failures, bool recompute) {
-  if (recompute) RecomputeFutureNames();
+  if (recompute && !unattended_) RecomputeFutureNames();
   RefreshStatus();
   if (failures <= 0) return;
   const std::string text = FormatTexte(Txt(258), {failures, failures > 1 ? "s" : ""});
@@ -71,6 +72,17 @@ CBaseOptions CListeFic::BaseOptions() const {
   options.sizeInBytes = Config().fic_octet_lf;
   options.units = CSizeUnits{Txt(335), Txt(336), Txt(334)};
   return options;
+}
+
+void CListeFic::Freshen(CFichier& entry) {
+  if (entry.reread == CFichier::Reread::None) return;
+  const bool all = entry.reread == CFichier::Reread::All;
+  entry.reread = CFichier::Reread::None;
+  RefreshEntry(entry, all);
+}
+
+void CListeFic::FreshenAll() {
+  for (CFichier& e : model_.MutableEntries()) Freshen(e);
 }
 
 void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
@@ -89,7 +101,10 @@ void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
 
 COpCallbacks CListeFic::Callbacks(int progressTextId) {
   COpCallbacks callbacks;
-  callbacks.refresh = [this](CFichier& e, bool extensionChanged) { RefreshEntry(e, extensionChanged); };
+  callbacks.refresh = [](CFichier& e, bool extensionChanged) {
+    const bool all = extensionChanged || e.reread == CFichier::Reread::All;
+    e.reread = all ? CFichier::Reread::All : CFichier::Reread::Listing;
+  };
   callbacks.redraw = [this](int i) { RedrawItems(i, i); };
   callbacks.progress = [this, progressTextId](int done) { ShowProgress(progressTextId, done); };
   return callbacks;
@@ -125,6 +140,7 @@ int CListeFic::RenameInPlace(int row, const std::string& name) {
   HoldMonitor(COpKind::Rename);
   Langue().SetOperationRunning(true);
   const int r = OperateEntry(entry, step, COpKind::Rename, name, Callbacks(306));
+  Freshen(entry);
   // A rename in place is a step of its own even when it fails.
   history_.Commit(model_.MutableEntries());
   Langue().SetOperationRunning(false);

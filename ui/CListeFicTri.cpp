@@ -27,6 +27,7 @@ void CListeFic::SortList() {
     if (c->kind == kKindDec) kind = SortKind::Decimal;
     if (c->kind == kKindDate) kind = SortKind::Date;
   }
+  FreshenAll();
   if (status_) status_->SetText(CStatusTexts::kText, Txt(333));
   if (owner_) UpdateWindow(owner_);
   std::vector<char> wasHighlighted(static_cast<size_t>(model_.Count()), 0);

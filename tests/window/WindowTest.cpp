@@ -256,6 +256,10 @@ TEST_F(Window, RenameUndoRedoThroughCommandsWithMenuStates) {
   EXPECT_EQ(tree.Read("new_a.txt"), "data of a.txt");
   EXPECT_EQ(tree.Read("new_b.txt"), "data of b.txt");
   EXPECT_FALSE(tree.Exists("a.txt"));
+  // The renamed entry's listing data was read again: its DOS name is the new one.
+  std::string dos = List().Entries()[Row("new_a.txt")].items.Text(kItemNomDos);
+  CharUpperBuffA(&dos[0], static_cast<DWORD>(dos.size()));
+  EXPECT_EQ(dos, "NEW_A.TXT");
   EXPECT_EQ(OperCounter(), Oper(1, 1));
   EXPECT_TRUE(Enabled(CMD_UNDO));
   EXPECT_FALSE(Enabled(CMD_REDO));
