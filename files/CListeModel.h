@@ -13,6 +13,7 @@
 // the bulk commands that change the selection.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -39,7 +40,10 @@ class CListeModel {
   const std::vector<CFichier>& Entries() const { return entries_; }
   // For the owner's own fields (future names, history, errors, items); the
   // selection order and "Sel" item belong to the model.
-  CFichier& Entry(int i) { return entries_[static_cast<size_t>(i)]; }
+  CFichier& Entry(int i) {
+    assert(i >= 0 && i < Count());
+    return entries_[static_cast<size_t>(i)];
+  }
   // For the operations, which rename entries in place (never add or remove).
   std::vector<CFichier>& MutableEntries() { return entries_; }
   int Count() const { return static_cast<int>(entries_.size()); }

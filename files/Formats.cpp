@@ -55,14 +55,8 @@ int ReadCount(const std::string& format, size_t& i) {
   return n <= kLargeurMax ? n : kLargeurMax + 1;
 }
 
-}  // namespace
-
-std::string FormatTexte(const std::string& format, std::initializer_list<CArgTexte> list) {
-  const std::vector<const CArgTexte*> args = [&list] {
-    std::vector<const CArgTexte*> v;
-    for (const CArgTexte& a : list) v.push_back(&a);
-    return v;
-  }();
+// FormatTexte, counting in *refused the conversions copied as they stand.
+std::string Remplir(const std::string& format, const std::vector<CArgTexte>& args, int* refused) {
   std::string out;
   size_t next = 0;
   for (size_t i = 0; i < format.size(); ++i) {
@@ -90,11 +84,12 @@ std::string FormatTexte(const std::string& format, std::initializer_list<CArgTex
     const bool wantsNumber = conv == 'd' || conv == 'i' || conv == 'u' || conv == 'x' || conv == 'X';
     const bool wantsText = conv == 's';
     const bool bounded = width <= kLargeurMax && precision <= kLargeurMax;
-    if ((!wantsNumber && !wantsText) || !bounded || next >= args.size() || args[next]->IsText() != wantsText) {
+    if ((!wantsNumber && !wantsText) || !bounded || next >= args.size() || args[next].IsText() != wantsText) {
+      ++*refused;
       out += format[i];
       continue;
     }
-    const CArgTexte& arg = *args[next++];
+    const CArgTexte& arg = args[next++];
     // The conversion is rebuilt from what was read, with the argument's own
     // type, so the call below always matches its format.
     std::string spec = "%" + flags + (width > 0 ? std::to_string(width) : "");
@@ -111,4 +106,17 @@ std::string FormatTexte(const std::string& format, std::initializer_list<CArgTex
     i = j;
   }
   return out;
+}
+
+}  // namespace
+
+std::string FormatTexte(const std::string& format, const std::vector<CArgTexte>& args) {
+  int refused = 0;
+  return Remplir(format, args, &refused);
+}
+
+bool FormatComplet(const std::string& format, const std::vector<CArgTexte>& args) {
+  int refused = 0;
+  Remplir(format, args, &refused);
+  return refused == 0;
 }

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 // The longest text an expression produces; no number is padded past it, so
 // that no size read from a file exhausts memory.
@@ -52,4 +52,7 @@ class CArgTexte {
 // '%'. A conversion of the wrong kind, or with no argument left, is copied as
 // it stands, and an argument it would have taken goes to the next one, so no
 // format ever reads an argument it was not given.
-std::string FormatTexte(const std::string& format, std::initializer_list<CArgTexte> args);
+std::string FormatTexte(const std::string& format, const std::vector<CArgTexte>& args);
+// Whether FormatTexte fills every conversion of format from args, none copied
+// as it stands: the check of the text table's formats against their callers.
+bool FormatComplet(const std::string& format, const std::vector<CArgTexte>& args);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "os/AnsiCase.h"
+#include "os/CNoms.h"
 #include "os/OsFs.h"
 #include "os/WideFind.h"
 
@@ -179,35 +180,46 @@ bool HasDeviceName(const std::string& path) {
   return false;
 }
 
-unsigned long NameLimit(const std::string& path) {
+int NameLimit(const std::string& path, unsigned long* code) {
   size_t start = 0;
   while (start <= path.size()) {
     size_t end = path.find_first_of("\\/", start);
     if (end == std::string::npos) end = path.size();
     const size_t n = end - start;
-    if (n > kMaxComponent) return ERROR_FILENAME_EXCED_RANGE;
+    if (n > kMaxComponent) {
+      *code = ERROR_FILENAME_EXCED_RANGE;
+      return -1;
+    }
     // "." and ".." name directories; any other run of dots and blanks would
     // be cut down to nothing, or to one of those, by the system's name rules.
-    if (n > 0 && path.find_first_not_of(". ", start) >= end && !(n == 1 && path[start] == '.') &&
-        !(n == 2 && path.compare(start, 2, "..") == 0))
-      return ERROR_INVALID_NAME;
+    if (n > 0 && path.find_first_not_of(". ", start) >= end && !EstEntreePoint(path.substr(start, n).c_str())) {
+      *code = ERROR_INVALID_NAME;
+      return -2;
+    }
     start = end + 1;
   }
   char buf[MAX_PATH * 4];
   // The ANSI calls may refuse to expand a name that is already too long.
   const DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
   const size_t full = n == 0 ? path.size() : n;
-  return full >= MAX_PATH ? ERROR_FILENAME_EXCED_RANGE : 0;
+  if (full < MAX_PATH) return 0;
+  *code = ERROR_FILENAME_EXCED_RANGE;
+  return -1;
 }
 
-unsigned long CheckTarget(const std::string& from, const std::string& to, bool fromIsDir) {
-  if (HasDeviceName(to)) return ERROR_INVALID_NAME;
-  if (const unsigned long limit = NameLimit(to)) return limit;
+int CheckTarget(const std::string& from, const std::string& to, bool fromIsDir, unsigned long* code) {
+  if (HasDeviceName(to)) {
+    *code = ERROR_INVALID_NAME;
+    return -1;
+  }
+  if (NameLimit(to, code) != 0) return -2;
   if (fromIsDir) {
     const std::string a = FullPath(from), b = FullPath(to);
     if (!a.empty() && b.size() > a.size() && (b[a.size()] == '\\' || a.back() == '\\') &&
-        AnsiCompareNoCase(a.data(), a.size(), b.data(), a.size()) == 0)
-      return ERROR_BAD_PATHNAME;
+        AnsiCompareNoCase(a.data(), a.size(), b.data(), a.size()) == 0) {
+      *code = ERROR_BAD_PATHNAME;
+      return -3;
+    }
   }
   return 0;
 }

@@ -41,7 +41,8 @@ int Fail(CFichier& e, DWORD code) {
 // Copies the entry's file or tree to target, creating missing directories;
 // what the copy created goes to made.
 int CopyEntry(CFichier& e, const std::string& target, std::vector<CCopie>* made) {
-  if (const unsigned long refused = CheckTarget(e.name, target, e.isDir)) return Fail(e, refused);
+  unsigned long refused = 0;
+  if (CheckTarget(e.name, target, e.isDir, &refused) != 0) return Fail(e, refused);
   if (!CreatePrefix(e.name, target) || CopyTree(e.name, target, made) != 0) return Fail(e, GetLastError());
   e.lastError = 0;
   return 0;
@@ -125,7 +126,8 @@ bool MoveName(const std::string& from, const std::string& to, std::string* stuck
 
 int RenameEntry(CFichier& e, const std::string& target, const COpCallbacks& cb) {
   const bool extensionChanged = !SameNoCase(Extension(e.name), Extension(target));
-  if (const unsigned long refused = CheckTarget(e.name, target, e.isDir)) return Fail(e, refused);
+  unsigned long refused = 0;
+  if (CheckTarget(e.name, target, e.isDir, &refused) != 0) return Fail(e, refused);
   if (!CreatePrefix(e.name, target)) return Fail(e, GetLastError());
   // MoveFileA never replaces an existing target.
   std::string stuck;

@@ -2,6 +2,7 @@
 // reloads that keep the selection, focus and highlight by name.
 #include "ui/CListeFic.h"
 
+#include <cassert>
 #include <memory>
 #include <unordered_map>
 
@@ -81,6 +82,7 @@ int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
 
 void CListeFic::StopLoading(bool keep) {
   if (!loaderBusy_) return;
+  assert(loader_);  // a busy load always has its job
   loader_->keep = keep;
   loader_->RequestStop();
   const int waited = loader_->Wait(10000);
@@ -103,6 +105,7 @@ void CListeFic::OnLoaded(WPARAM w) {
 
 void CListeFic::FinishLoad(bool accept, bool reload) {
   loaderBusy_ = false;
+  assert(!accept || loader_);  // only a job that finished is accepted
   if (accept) {
     bool ok = true;
     if (!loader_->reload) {
