@@ -15,6 +15,7 @@
 #include "os/CKGuards.h"
 #include "res/resource.h"
 #include "shell/CExplorer.h"
+#include "ui/CEngineOptions.h"
 #include "ui/CMainWindow.h"
 
 namespace {
@@ -104,6 +105,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
   CCommandLine cl;
   ScanCommandLine(argc, argv, cl, FavouriteExpression, LongName);
   ApplyCommandLine(cl);
+  InstallMetadataHook();
 
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_COOL_CLASSES |
                                               ICC_USEREX_CLASSES | ICC_LISTVIEW_CLASSES};

@@ -92,7 +92,10 @@ void CChargeRep::Enumerate(const std::string& rel) {
       results.back().badName = true;
       results.back().lastError = ERROR_NO_UNICODE_TRANSLATION;
     }
-    if (const CEntryHook hook = EntryHook()) hook(results.back());
+    // A name the code page does not hold exactly may reach another file: its
+    // content is never read.
+    const CEntryHook hook = EntryHook();
+    if (hook && !results.back().badName) hook(results.back(), (reload ? std::string() : baseDir) + results.back().name);
     Progress(path, false);
   } while (find.Next());
 }

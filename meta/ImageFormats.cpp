@@ -73,12 +73,24 @@ int ReadBmpAt(MetaExtractor& x, int64_t start, int64_t size) {
   for (const CBmpType& t : kBmpTypes)
     if (h[0] == static_cast<uint8_t>(t.bytes[0]) && h[1] == static_cast<uint8_t>(t.bytes[1])) type = &t;
   if (!type) return -2;
-  uint32_t declared = 0, width = 0, height = 0;
+  uint32_t declared = 0, headerSize = 0, width = 0, height = 0;
   uint16_t bits = 0;
   r.PeekU32LE(2, &declared);
-  r.PeekU32LE(14 + 4, &width);
-  r.PeekU32LE(14 + 8, &height);
-  r.PeekU16LE(14 + 14, &bits);
+  r.PeekU32LE(14, &headerSize);
+  if (headerSize == 12) {
+    // The 12-byte header of OS/2 1.x bitmaps holds 16-bit sizes: read as
+    // the longer header's 32-bit ones they would mix width and height.
+    uint16_t w = 0, h = 0;
+    r.PeekU16LE(14 + 4, &w);
+    r.PeekU16LE(14 + 6, &h);
+    r.PeekU16LE(14 + 10, &bits);
+    width = w;
+    height = h;
+  } else {
+    r.PeekU32LE(14 + 4, &width);
+    r.PeekU32LE(14 + 8, &height);
+    r.PeekU16LE(14 + 14, &bits);
+  }
   x.OverwriteText(kItemIi, type->text);
   x.SetImageSize(static_cast<int32_t>(width), static_cast<int32_t>(height));
   x.SetImageBits(bits);

@@ -2,6 +2,7 @@
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
+#include "files/CEntryHook.h"
 
 ExprOptions EngineOptions() {
   const CConfig& c = Config();
@@ -36,4 +37,29 @@ CNettoyageOptions CleanupOptions() {
   o.remp_car_inv = c.remp_car_inv.Get();
   o.long_max_nom = c.long_max_nom;
   return o;
+}
+
+CMetaOptions MetaOptions() {
+  const CConfig& c = Config();
+  CMetaOptions o;
+  o.extract = c.extr_meta;
+  o.trackWidth = c.num_piste_pad;
+  o.divSymbol = c.exif_symb_div.Get();
+  o.iconFormat = Txt(279);
+  o.cursorFormat = Txt(278);
+  return o;
+}
+
+namespace {
+
+// Read by the loader's threads, written only before the first load.
+CMetaOptions gMetaOptions;
+
+void FillMetadata(CFichier& entry, const std::string& path) { ExtractMetadata(entry, path, gMetaOptions); }
+
+}  // namespace
+
+void InstallMetadataHook() {
+  gMetaOptions = MetaOptions();
+  SetEntryHook(&FillMetadata);
 }

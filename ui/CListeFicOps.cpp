@@ -6,6 +6,7 @@
 #include "config/CMultilangue.h"
 #include "expr/CCalculNoms.h"
 #include "expr/CHooksProgramme.h"
+#include "files/CEntryHook.h"
 #include "os/CNoms.h"
 #include "ops/COperation.h"
 #include "os/AsciiText.h"
@@ -97,6 +98,9 @@ void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
     if (entry.selOrder >= 0) entry.items.text.Set(kItemSel, sel);
   }
   FillBaseItems(entry, AvecAntislash(CurrentDirectory()), rel, fd, BaseOptions(), types_);
+  // The extension chooses the reader of the file's content.
+  const CEntryHook hook = EntryHook();
+  if (extensionChanged && hook && !entry.badName) hook(entry, entry.name);
 }
 
 COpCallbacks CListeFic::Callbacks(int progressTextId) {

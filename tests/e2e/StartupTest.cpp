@@ -95,3 +95,20 @@ TEST_F(Startup, NoSaveLeavesTheFileUntouched) {
   ASSERT_EQ(RunVelto("/I " + Ini(cfg) + " /D " + Quote(data.Path("sub")) + " /E x /T /Q /P", &boxes), 0);
   EXPECT_EQ(cfg.Read("velto.ini"), before);
 }
+
+TEST_F(Startup, NamesFromWhatIsInsideTheFiles) {
+  // A GIF of 320x200 in the loaded directory and one of 16x8 below it.
+  const auto gif = [](int w, int h) {
+    return std::string("GIF89a") + char(w & 0xFF) + char(w >> 8) + char(h & 0xFF) + char(h >> 8) +
+           std::string(21, '\0') + ";";
+  };
+  data.File("pic.gif", gif(320, 200));
+  data.File("sub\\small.GIF", gif(16, 8));
+  std::vector<std::string> boxes;
+  ASSERT_EQ(RunVelto("/I " + Ini(cfg) + " /D " + Quote(data.Root()) + " /T /S *.gif /E %Ix_%Iy_%f /R /Q /P",
+                     &boxes),
+            0);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(data.Read("320_200_pic.gif"), gif(320, 200));
+  EXPECT_EQ(data.Read("sub\\16_8_small.GIF"), gif(16, 8));
+}

@@ -72,6 +72,10 @@ TEST(ImageFormats, EachReaderOnItsEdges) {
       {"BMP whose size field matches", Bmp("BM", 60), ReadBmpFile, 0, "640", "480", "24", "BMP Windows", 0},
       {"BMP whose size field does not", Bmp("BM", 61), ReadBmpFile, -3, "640", "480", "24", "BMP Windows", -1},
       {"OS/2 colour pointer", Bmp("CP", 60), ReadBmpFile, 0, "640", "480", "24", "BMP OS/2 Color Pointer", 0},
+      {"OS/2 1.x header of 16-bit sizes",
+       std::string("BM") + LE32(66) + LE32(0) + LE32(26) + LE32(12) + LE16(127) + LE16(64) + LE16(1) + LE16(8) +
+           std::string(40, 'p'),
+       ReadBmpFile, 0, "127", "64", "8", "BMP Windows", 0},
       {"unknown BMP type stores nothing", Bmp("XY", 60), ReadBmpFile, -2, nullptr, nullptr, nullptr, nullptr, -1},
       {"BMP cut inside its header", Bmp("BM", 60).substr(0, 40), ReadBmpFile, -1, nullptr, nullptr, nullptr, nullptr, -1},
       {"GIF with its trailer", Gif(true), ReadGifFile, 0, "320", "200", "7", "GIF89a", 0},

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Loading a directory of 10,000 camera JPEGs (copies of one sample photo with
+# Exif, a thumbnail and a maker note, made here at run time and removed at
+# the end) through `velto.exe /D dir /Q /P` with extr_meta on and off, against
+# the bare open+read+close loop under Wine and, when installed, ExifTool
+# (-fast -j) and exiv2 (pr) natively, all in the same run.
+# Usage: bench/meta/run.sh [build/win64] [photo] [count]
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+WIN=${1:-$ROOT/build/win64}
+PHOTO=${2:-${VELTO_CORPUS:-$ROOT/../shared/corpus}/files/jpeg/exiv2-canon-powershot-s40.jpg}
+N=${3:-10000}
+export TZ=UTC
+. "$ROOT/tools/wine-env.sh"
+velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
+[ -f "$PHOTO" ] || { echo "no sample photo at $PHOTO" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
+wineserver -p 2>/dev/null || true
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+timeit() {  # prints seconds of one run
+  local s e
+  s=$(date +%s.%N); "$@" >/dev/null 2>&1; e=$(date +%s.%N)
+  echo "$e - $s" | bc -l
+}
+d=$work/photos
+mkdir -p "$d"
+for i in $(seq -f '%05g' 1 "$N"); do cp "$PHOTO" "$d/IMG_$i.jpg"; done
+wd=$(winepath -w "$d")
+printf '[general]\r\nextr_meta=1\r\n' >"$work/on.ini"
+printf '[general]\r\nextr_meta=0\r\n' >"$work/off.ini"
+on=$(winepath -w "$work/on.ini")
+off=$(winepath -w "$work/off.ini")
+bare=$(for i in 1 2 3; do timeit wine "$WIN/bench/bare_read.exe" "$wd"; done | median)
+voff=$(for i in 1 2 3; do timeit wine "$WIN/velto.exe" /I "$off" /D "$wd" /Q /P; done | median)
+von=$(for i in 1 2 3; do timeit wine "$WIN/velto.exe" /I "$on" /D "$wd" /Q /P; done | median)
+printf '%-34s %8s\n' run seconds
+printf '%-34s %8.2f\n' "bare open+read+close (Wine)" "$bare" "velto, extr_meta off" "$voff" "velto, extr_meta on" "$von"
+floor=$(echo "$bare + $voff" | bc -l)
+printf 'on / (bare + off) = %.2f (goal <= 1.25)\n' "$(echo "$von / $floor" | bc -l)"
+if command -v exiftool >/dev/null; then
+  et=$(timeit exiftool -fast -j "$d")
+  printf '%-34s %8.2f   velto on is %.1f times faster (goal >= 20)\n' "exiftool -fast -j (native)" "$et" \
+    "$(echo "$et / $von" | bc -l)"
+fi
+if command -v exiv2 >/dev/null; then
+  ex=$(timeit sh -c "exiv2 pr \"$d\"/*.jpg")
+  printf '%-34s %8.2f\n' "exiv2 pr (native)" "$ex"
+fi

@@ -1,0 +1,92 @@
+// The choice of a format reader by file-name extension, and the filling of
+// an entry's metadata.
+#include <cstdio>
+#include <cstring>
+
+#include "meta/Ciff.h"
+#include "meta/ImageFormats.h"
+#include "meta/Jpeg.h"
+#include "meta/MetaExtractor.h"
+#include "meta/RawFormats.h"
+#include "meta/Tiff.h"
+#include "os/AnsiCase.h"
+
+namespace {
+
+using CReader = int (*)(MetaExtractor&, const std::string&);
+
+// Extensions (upper case, blank-separated) and their reader, in the order
+// they are tried. The first match reads the file; its content is never
+// sniffed, so a file with another format's extension yields what that
+// format's reader finds in it.
+struct CFormat {
+  const char* extensions;
+  CReader read;
+  bool trackNumbers;  // the track-number texts are rebuilt after it
+};
+const CFormat kFormats[] = {
+    {"TIF TIFF NEF ORF PEF SRF CR2 DNG", ReadTiffFile, false},
+    {"CRW", ReadCrwFile, false},
+    {"MRW", ReadMrwFile, false},
+    {"RAF", ReadRafFile, false},
+    {"JPG JPEG THM", ReadJpegFile, false},
+    {"GIF", ReadGifFile, false},
+    {"PNG", ReadPngFile, false},
+    {"PCX", ReadPcxFile, false},
+    {"BMP DIB", ReadBmpFile, false},
+    {"ICO CUR", ReadIconFile, false},
+};
+
+bool Lists(const char* extensions, const std::string& ext) {
+  const size_t n = ext.size();
+  for (const char* p = extensions; *p;) {
+    const char* end = std::strchr(p, ' ');
+    const size_t len = end ? static_cast<size_t>(end - p) : std::strlen(p);
+    if (len == n && ext.compare(0, n, p, len) == 0) return true;
+    if (!end) break;
+    p = end + 1;
+  }
+  return false;
+}
+
+// Text after the last '.' of the last path component; empty when none.
+std::string Extension(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  const size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return path.substr(dot + 1);
+}
+
+// The texts of the track numbers, made again from their values with the
+// track-number width.
+void RebuildTrackTexts(CFichier& entry, int width) {
+  for (const int item : {kItemmT, kItemAT, kItemAn}) {
+    const int64_t* value = entry.items.ints.Find(item);
+    if (!value) continue;
+    char text[64];
+    std::snprintf(text, sizeof text, "%0*lld", width, static_cast<long long>(*value));
+    entry.items.text.Set(item, text);
+  }
+}
+
+}  // namespace
+
+void ExtractMetadata(CFichier& entry, const std::string& path, const CMetaOptions& options) {
+  entry.pictureOffset = -1;
+  entry.pictureSize = -1;
+  entry.thumbOffset = -1;
+  entry.thumbSize = -1;
+  entry.rotation = 0;
+  if (entry.isDir || !options.extract) return;
+  const std::string ext = AnsiUpperCopy(Extension(path));
+  if (ext.empty()) return;
+  for (const CFormat& format : kFormats) {
+    if (!Lists(format.extensions, ext)) continue;
+    {
+      MetaExtractor x(entry, options);
+      format.read(x, path);
+    }
+    if (format.trackNumbers) RebuildTrackTexts(entry, options.trackWidth);
+    return;
+  }
+}
