@@ -10,7 +10,9 @@ std::string FormatNombre(int64_t v, int size) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
   std::string digits(buf);
-  const size_t want = static_cast<size_t>(size < 0 ? 0 : size < kTailleNombreLimite ? size : kTailleNombreLimite);
+  const size_t want = static_cast<size_t>(size < 0                     ? 0
+                                          : size < kTailleNombreLimite ? size
+                                                                       : kTailleNombreLimite);
   if (digits.size() >= want) return digits;
   digits.insert(v < 0 ? 1 : 0, want - digits.size(), '0');
   return digits;
@@ -27,11 +29,16 @@ std::string FormatTaille(uint64_t size, char form, const CSizeUnits& units) {
   const double kK = 1024.0, kM = kK * 1024.0, kG = kM * 1024.0;
   const double d = static_cast<double>(size);
   switch (form) {
-    case 'b': return std::to_string(size);
-    case 'k': return FormatDeuxDecimales(d / kK);
-    case 'm': return FormatDeuxDecimales(d / kM);
-    case 'g': return FormatDeuxDecimales(d / kG);
-    default: break;
+    case 'b':
+      return std::to_string(size);
+    case 'k':
+      return FormatDeuxDecimales(d / kK);
+    case 'm':
+      return FormatDeuxDecimales(d / kM);
+    case 'g':
+      return FormatDeuxDecimales(d / kG);
+    default:
+      break;
   }
   if (d >= kG) return FormatDeuxDecimales(d / kG) + ' ' + units.gb;
   if (d >= kM) return FormatDeuxDecimales(d / kM) + ' ' + units.mb;
@@ -72,7 +79,8 @@ std::string Remplir(const std::string& format, const std::vector<CArgTexte>& arg
     // %[flags][width][.precision][length]conversion
     size_t j = i + 1;
     std::string flags;
-    while (j < format.size() && std::string("-+ 0#").find(format[j]) != std::string::npos) flags += format[j++];
+    while (j < format.size() && std::string("-+ 0#").find(format[j]) != std::string::npos)
+      flags += format[j++];
     const int width = ReadCount(format, j);
     int precision = -1;
     if (j < format.size() && format[j] == '.') {

@@ -34,8 +34,8 @@ class CArgTexte {
   CArgTexte(int64_t n) : isText_(false), n_(n) {}  // NOLINT: numbers convert as they do for printf
   CArgTexte(int n) : isText_(false), n_(n) {}      // NOLINT
   CArgTexte(size_t n) : isText_(false), n_(static_cast<int64_t>(n)) {}  // NOLINT
-  CArgTexte(const char* s) : isText_(true), s_(s ? s : "") {}          // NOLINT
-  CArgTexte(const std::string& s) : isText_(true), s_(s) {}            // NOLINT
+  CArgTexte(const char* s) : isText_(true), s_(s ? s : "") {}           // NOLINT
+  CArgTexte(const std::string& s) : isText_(true), s_(s) {}             // NOLINT
   bool IsText() const { return isText_; }
   int64_t Number() const { return n_; }
   const std::string& Text() const { return s_; }

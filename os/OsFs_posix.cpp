@@ -27,16 +27,32 @@ std::string Native(std::string path) {
 // Records errno as the Win32 code the same failure gives there.
 bool Failed() {
   switch (errno) {
-    case ENOENT: lastError = kFsFileNotFound; break;
-    case ENOTDIR: lastError = kFsPathNotFound; break;
+    case ENOENT:
+      lastError = kFsFileNotFound;
+      break;
+    case ENOTDIR:
+      lastError = kFsPathNotFound;
+      break;
     case EACCES:
     case EPERM:
-    case EROFS: lastError = kFsAccessDenied; break;
-    case EEXIST: lastError = kFsAlreadyExists; break;
-    case ENOTEMPTY: lastError = kFsDirNotEmpty; break;
-    case ENAMETOOLONG: lastError = kFsFilenameTooLong; break;
-    case EBUSY: lastError = kFsSharingViolation; break;
-    default: lastError = kFsGenFailure; break;
+    case EROFS:
+      lastError = kFsAccessDenied;
+      break;
+    case EEXIST:
+      lastError = kFsAlreadyExists;
+      break;
+    case ENOTEMPTY:
+      lastError = kFsDirNotEmpty;
+      break;
+    case ENAMETOOLONG:
+      lastError = kFsFilenameTooLong;
+      break;
+    case EBUSY:
+      lastError = kFsSharingViolation;
+      break;
+    default:
+      lastError = kFsGenFailure;
+      break;
   }
   return false;
 }
@@ -112,7 +128,8 @@ bool FsStat(const std::string& path, CFsStat* st) {
 
 bool FsMove(const std::string& from, const std::string& to) {
   // Never onto an existing name, as MoveFileA.
-  if (renameat2(AT_FDCWD, Native(from).c_str(), AT_FDCWD, Native(to).c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (renameat2(AT_FDCWD, Native(from).c_str(), AT_FDCWD, Native(to).c_str(), RENAME_NOREPLACE) == 0)
+    return true;
   return Failed();
 }
 

@@ -32,11 +32,14 @@ bool FsStat(const std::string& path, CFsStat* st) {
   st->isDir = (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   st->readOnly = (d.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
   st->size = (static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
-  st->writeTime = (static_cast<uint64_t>(d.ftLastWriteTime.dwHighDateTime) << 32) | d.ftLastWriteTime.dwLowDateTime;
+  st->writeTime =
+      (static_cast<uint64_t>(d.ftLastWriteTime.dwHighDateTime) << 32) | d.ftLastWriteTime.dwLowDateTime;
   return true;
 }
 
-bool FsMove(const std::string& from, const std::string& to) { return MoveFileA(from.c_str(), to.c_str()) != 0; }
+bool FsMove(const std::string& from, const std::string& to) {
+  return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
 bool FsCopyFile(const std::string& from, const std::string& to) {
   return CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
 }

@@ -10,10 +10,9 @@
 #include "files/Formats.h"
 
 const std::vector<int>& CListeFic::Columns() {
-  static const std::vector<int> columns = {kItemNom,      kItemNomFutur,  kItemSel,
-                                           kItemNomDos,   kItemType,      kItemTaille,
-                                           kItemDateCrea, kItemDateAcces, kItemDateModif,
-                                           kItemAttributs};
+  static const std::vector<int> columns = {kItemNom,       kItemNomFutur, kItemSel,      kItemNomDos,
+                                           kItemType,      kItemTaille,   kItemDateCrea, kItemDateAcces,
+                                           kItemDateModif, kItemAttributs};
   return columns;
 }
 
@@ -59,9 +58,11 @@ void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) {
 void CListeFic::RefreshStatus() {
   if (!status_) return;
   status_->SetText(CStatusTexts::kText, "");
-  status_->SetText(CStatusTexts::kSel, FormatTexte(Txt(324), {model_.Selection().size(), model_.Entries().size()}));
+  status_->SetText(CStatusTexts::kSel,
+                   FormatTexte(Txt(324), {model_.Selection().size(), model_.Entries().size()}));
   const CSizeUnits units{Txt(335), Txt(336), Txt(334)};
-  status_->SetText(CStatusTexts::kSelSize, FormatTexte(Txt(326), {FormatTaille(model_.SelectedSize(), 0, units)}));
+  status_->SetText(CStatusTexts::kSelSize,
+                   FormatTexte(Txt(326), {FormatTaille(model_.SelectedSize(), 0, units)}));
   status_->SetText(CStatusTexts::kOper, FormatTexte(Txt(322), {history_.Position(), history_.Count()}));
   ShowFocusedState();
 }
@@ -93,5 +94,6 @@ void CListeFic::ShowFocusedState() {
 }
 
 void CListeFic::EndLabelEdit() {
-  if (Hwnd() && SendMessageA(Hwnd(), LVM_GETEDITCONTROL, 0, 0)) SendMessageA(Hwnd(), LVM_CANCELEDITLABEL, 0, 0);
+  if (Hwnd() && SendMessageA(Hwnd(), LVM_GETEDITCONTROL, 0, 0))
+    SendMessageA(Hwnd(), LVM_CANCELEDITLABEL, 0, 0);
 }

@@ -20,7 +20,6 @@ void CListeFic::ShowAccessError(const std::string& dir) const {
   MessageBoxA(owner_, text.c_str(), "Velto", MB_OK | MB_ICONEXCLAMATION);
 }
 
-
 int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
   if (loaderBusy_) StopLoading(false);
   std::string dir = Trim(requested, " \t");
@@ -134,7 +133,8 @@ void CListeFic::FinishLoad(bool accept, bool reload) {
       model_.SetEntries(std::move(loader_->results), loader_->recursive);
       SetItemCount(model_.Count(), true);
       RecomputeFutureNames();
-      if (!loader_->request.selectFilter.empty()) SelectWithFilter(loader_->request.selectFilter, false, true);
+      if (!loader_->request.selectFilter.empty())
+        SelectWithFilter(loader_->request.selectFilter, false, true);
       if (loader_->reload) {
         std::unordered_map<std::string, int> rows;
         for (int i = 0; i < model_.Count(); ++i) rows.emplace(AnsiUpperCopy(model_.Entries()[i].name), i);

@@ -88,7 +88,8 @@ void CListeFic::FreshenAll() {
 
 void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
   WIN32_FIND_DATAA fd;
-  if (!CKFind(FindFirstFileA(entry.name.c_str(), &fd)).Valid()) return;  // no longer found: the old data stays
+  if (!CKFind(FindFirstFileA(entry.name.c_str(), &fd)).Valid())
+    return;  // no longer found: the old data stays
   const std::string rel = NomRepertoire(entry.name);
   if (extensionChanged) {
     // Every item may depend on the type: start again from the listing alone,
