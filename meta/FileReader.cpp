@@ -5,34 +5,86 @@
 
 int FileReader::OpenRead(const std::string& path) {
   if (path.empty()) return -1;
-  return file_.OpenRead(path.c_str()) == 0 ? 0 : -2;
+  DropHead();
+  if (file_.OpenRead(path.c_str()) != 0) return -2;
+  if (headWanted_ == 0) return 0;
+  head_.resize(headWanted_);
+  uint32_t got = 0;
+  if (file_.Read(head_.data(), headWanted_, &got) != 0) {
+    // Read as the file comes, from its start.
+    DropHead();
+    return file_.Seek(0, SeekFrom::Begin, nullptr) == 0 ? 0 : -2;
+  }
+  head_.resize(got);
+  headMode_ = true;
+  pos_ = 0;
+  osPos_ = got;
+  return 0;
 }
 
 int FileReader::OpenWrite(const std::string& path, bool create) {
   if (path.empty()) return -1;
+  DropHead();
   return file_.OpenWrite(path.c_str(), create) == 0 ? 0 : -2;
 }
 
-int FileReader::Size(int64_t* size) { return file_.Size(size) == 0 ? 0 : -1; }
+int FileReader::Size(int64_t* size) {
+  if (headMode_ && HeadIsWholeFile()) {
+    *size = static_cast<int64_t>(head_.size());
+    return 0;
+  }
+  return file_.Size(size) == 0 ? 0 : -1;
+}
 
 int64_t FileReader::Tell() {
+  if (headMode_) return pos_;
   int64_t pos = -1;
   return file_.Seek(0, SeekFrom::Current, &pos) == 0 ? pos : -1;
 }
 
 int FileReader::Seek(int64_t distance, SeekFrom from) {
-  return file_.Seek(distance, from, nullptr) == 0 ? 0 : -1;
+  if (!headMode_) return file_.Seek(distance, from, nullptr) == 0 ? 0 : -1;
+  int64_t base = 0;
+  if (from == SeekFrom::Current) base = pos_;
+  if (from == SeekFrom::End && Size(&base) != 0) return -1;
+  if (distance > 0 ? base > std::numeric_limits<int64_t>::max() - distance : base + distance < 0) return -1;
+  pos_ = base + distance;
+  return 0;
+}
+
+int FileReader::Read(void* buf, uint32_t n, uint32_t* got) {
+  if (!headMode_) return file_.Read(buf, n, got);
+  *got = 0;
+  uint8_t* out = static_cast<uint8_t*>(buf);
+  const int64_t held = static_cast<int64_t>(head_.size());
+  if (pos_ < held) {
+    const uint32_t take = static_cast<uint32_t>(std::min<int64_t>(n, held - pos_));
+    std::copy(head_.begin() + pos_, head_.begin() + pos_ + take, out);
+    pos_ += take;
+    *got = take;
+  }
+  if (*got == n || HeadIsWholeFile()) return 0;
+  if (osPos_ != pos_) {
+    if (file_.Seek(pos_, SeekFrom::Begin, nullptr) != 0) return -1;
+    osPos_ = pos_;
+  }
+  uint32_t more = 0;
+  if (file_.Read(out + *got, n - *got, &more) != 0) return -1;
+  pos_ += more;
+  osPos_ += more;
+  *got += more;
+  return 0;
 }
 
 int FileReader::ReadExact(void* buf, uint32_t n) {
   uint32_t got = 0;
-  if (file_.Read(buf, n, &got) != 0) return -1;
+  if (Read(buf, n, &got) != 0) return -1;
   return got == n ? 0 : -2;
 }
 
 int FileReader::ReadUpTo(void* buf, uint32_t* n) {
   uint32_t got = 0;
-  const int r = file_.Read(buf, *n, &got);
+  const int r = Read(buf, *n, &got);
   *n = got;
   return r == 0 ? 0 : -1;
 }

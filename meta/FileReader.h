@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "os/OsFile.h"
 
@@ -35,12 +36,21 @@ class FileReader {
   FileReader& operator=(FileReader&&) noexcept = default;
   ~FileReader() = default;  // the handle closes itself
 
+  // Reads to come from the next file opened for reading start with one read
+  // of its first `bytes` bytes; reads and seeks inside them are then served
+  // from memory, with the same results as the file's own. 0 reads nothing
+  // ahead.
+  void SetHead(uint32_t bytes) { headWanted_ = bytes; }
+
   // -1 empty path, -2 open failed. Any open handle is closed first.
   int OpenRead(const std::string& path);
   // Creates or truncates when create is set, else the file must exist.
   // -1 empty path, -2 open failed.
   int OpenWrite(const std::string& path, bool create);
-  void Close() { file_.Close(); }
+  void Close() {
+    file_.Close();
+    DropHead();
+  }
   bool IsOpen() const { return file_.IsOpen(); }
 
   // -1 on failure.
@@ -95,7 +105,23 @@ class FileReader {
   // Common part of both backward marker searches.
   int FindMarkerBack(uint32_t value, int width, int64_t from, int64_t lowerBound, uint64_t limit,
                      uint32_t chunk);
+  // Reads up to n bytes at the position, from the head first. 0 or -1.
+  int Read(void* buf, uint32_t n, uint32_t* got);
+  void DropHead() {
+    head_.clear();
+    headMode_ = false;
+  }
+  // Whether the head holds the whole file.
+  bool HeadIsWholeFile() const { return head_.size() < headWanted_; }
+
   COsFile file_;
+  uint32_t headWanted_ = 0;
+  // While headMode_ is set, the file's first head_.size() bytes are in head_
+  // and pos_ is the position reads start from; osPos_ is the system's.
+  std::vector<uint8_t> head_;
+  bool headMode_ = false;
+  int64_t pos_ = 0;
+  int64_t osPos_ = 0;
 };
 
 // Bounded cursor over a byte buffer it does not own.

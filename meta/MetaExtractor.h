@@ -34,7 +34,15 @@ class MetaExtractor {
   // Longest text kept from one field.
   static constexpr uint32_t kTextMax = 256;
 
-  MetaExtractor(CFichier& entry, const CMetaOptions& options) : entry_(entry), options_(options) {}
+  // Bytes read at once when a reader opens the file: what the formats usually
+  // keep near their start (a JPEG's Exif segment of up to 64 KB, an ID3v2
+  // tag's first frames) then costs one read, and the file is reached again
+  // only for what lies beyond.
+  static constexpr uint32_t kHeadBytes = 72 * 1024;
+
+  MetaExtractor(CFichier& entry, const CMetaOptions& options) : entry_(entry), options_(options) {
+    file_.SetHead(kHeadBytes);
+  }
   MetaExtractor(const MetaExtractor&) = delete;
   MetaExtractor& operator=(const MetaExtractor&) = delete;
   ~MetaExtractor() { file_.Close(); }

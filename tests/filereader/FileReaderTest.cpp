@@ -391,3 +391,50 @@ TEST(FileReader, IntegerReads) {
 }
 
 }  // namespace
+
+// Every read, seek and search gives the same results whatever part of the
+// file was read ahead: none, less than a search chunk, or all of it.
+TEST(FileReader, AHeadChangesNoResult) {
+  std::string big;
+  for (int i = 0; i < 150000; ++i) big += static_cast<char>((i * 7919) >> 3);
+  big.replace(70000, 4, Marker32());
+  big.replace(140000, 6, "line\r\n");
+  const std::string files[] = {WriteFile("head_big", big), WriteFile("head_small", "ab\ncd" + Marker32() + "ef")};
+  const auto script = [](const std::string& path, uint32_t head) {
+    FileReader r;
+    r.SetHead(head);
+    std::vector<int64_t> out;
+    out.push_back(r.OpenRead(path));
+    int64_t size = 0;
+    out.push_back(r.Size(&size));
+    out.push_back(size);
+    char buf[300];
+    const std::pair<int64_t, SeekFrom> seeks[] = {{0, SeekFrom::Begin},   {10, SeekFrom::Current},
+                                                  {-5, SeekFrom::End},    {65530, SeekFrom::Begin},
+                                                  {-100, SeekFrom::Current}, {size + 10, SeekFrom::Begin},
+                                                  {-1, SeekFrom::Begin},  {3, SeekFrom::Begin}};
+    for (const auto& [distance, from] : seeks) {
+      out.push_back(r.Seek(distance, from));
+      out.push_back(r.Tell());
+      uint32_t n = sizeof buf;
+      out.push_back(r.ReadUpTo(buf, &n));
+      out.push_back(n);
+      for (uint32_t i = 0; i < n; i += 37) out.push_back(buf[i]);
+      out.push_back(r.ReadExact(buf, 8));
+      out.push_back(r.Tell());
+    }
+    out.push_back(r.FindMarker32Back(kMarker32, 1 << 20));
+    out.push_back(r.Tell());
+    std::string line;
+    out.push_back(r.Seek(139998));
+    out.push_back(r.ReadLine(&line));
+    out.push_back(static_cast<int64_t>(line.size()));
+    out.push_back(r.ReadLineBack(&line));
+    out.push_back(r.Tell());
+    return out;
+  };
+  for (const std::string& path : files) {
+    const std::vector<int64_t> plain = script(path, 0);
+    for (const uint32_t head : {16u, 4096u, 65536u, 1u << 20}) EXPECT_EQ(script(path, head), plain) << path << " " << head;
+  }
+}
