@@ -2,38 +2,14 @@
 
 #include <windows.h>
 
-namespace {
+#include "os/AsciiText.h"
+#include "os/CNoms.h"
 
-std::string TrimSpaces(const std::string& s) {
-  const size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  const size_t e = s.find_last_not_of(' ');
-  return s.substr(b, e - b + 1);
-}
+namespace {
 
 bool Is(const char* arg, const char* sw) { return lstrcmpiA(arg, sw) == 0; }
 
-// Splits a long name at its last backslash; a drive root keeps its backslash.
-void SplitName(const std::string& full, std::string& dir, std::string& name) {
-  const size_t slash = full.rfind('\\');
-  if (slash == std::string::npos) {
-    dir.clear();
-    name = full;
-    return;
-  }
-  const bool driveRoot = slash == 2 && full[1] == ':' && full.find('\\') == slash;
-  dir = full.substr(0, driveRoot ? slash + 1 : slash);
-  name = full.substr(slash + 1);
-}
-
 }  // namespace
-
-std::string SystemLongName(const std::string& name) {
-  char buf[261];
-  const DWORD n = GetLongPathNameA(name.c_str(), buf, sizeof buf);
-  if (n == 0 || n >= sizeof buf) return {};
-  return std::string(buf, n);
-}
 
 bool CCommandLine::AdjustRecurse(bool stored) const {
   if (forceFlat) return false;
@@ -48,7 +24,7 @@ void ScanCommandLine(int argc, char** argv, CCommandLine& out,
   // A switch with a parameter takes the next argument only when there is one.
   auto param = [&](int& i, std::string& value) {
     if (i + 1 >= argc) return false;
-    value = TrimSpaces(argv[++i]);
+    value = Trim(argv[++i], " ");
     return true;
   };
   for (int i = 1; i < argc; ++i) {
@@ -96,8 +72,7 @@ void ScanCommandLine(int argc, char** argv, CCommandLine& out,
       // `/R` would then rename files the user never pointed at.
       const std::string full = longName(a);
       if (full.empty()) continue;
-      std::string dir, name;
-      SplitName(full, dir, name);
+      const std::string dir = RepertoireDe(full), name = NomSansChemin(full);
       if (out.startDir.empty()) out.startDir = dir;
       if (!dir.empty() && dir != out.startDir) continue;
       out.names.push_back(name);

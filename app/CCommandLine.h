@@ -34,5 +34,3 @@ void ScanCommandLine(int argc, char** argv, CCommandLine& out,
                      const std::function<std::string(const std::string&)>& favourite,
                      const std::function<std::string(const std::string&)>& longName);
 
-// The system's long form of a name (GetLongPathNameA, 261 bytes), "" on failure.
-std::string SystemLongName(const std::string& name);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/CCommandLine.h"
+#include "os/OsFs.h"
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
 #include "os/CKGuards.h"
@@ -102,7 +103,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
   std::setlocale(LC_NUMERIC, Config().sep_dec_reg ? "" : "C");
 
   CCommandLine cl;
-  ScanCommandLine(argc, argv, cl, FavouriteExpression, SystemLongName);
+  ScanCommandLine(argc, argv, cl, FavouriteExpression, LongName);
   ApplyCommandLine(cl);
   InstallMetadataHook();
 

@@ -7,6 +7,10 @@
 #include <cstring>
 
 #include "config/CMultilangue.h"
+#include "os/AnsiCase.h"
+#include "os/AsciiText.h"
+#include "os/CNoms.h"
+#include "os/OsFs.h"
 
 namespace {
 
@@ -14,9 +18,6 @@ constexpr int kMaxColumnWidth = 10000;
 constexpr int kLastPosition = CColonnes::kItems - 1;
 // Full paths of the /I argument are made in a buffer of 521 characters.
 constexpr DWORD kFullPathBuffer = 521;
-// Characters a name may not hold; the invalid-character replacement may not
-// be one of them.
-const char kInvalidNameChars[] = "\\/:*?\"<>|";
 
 // Column and band entries: "number flag number", the flag 0 or 1. Nothing
 // is stored unless the whole text parses.
@@ -35,38 +36,12 @@ std::string FormatTriple(int first, bool flag, int last) {
   return buf;
 }
 
-bool SameNoCase(const char* a, const char* b) {
-  for (; *a && *b; ++a, ++b) {
-    char x = *a, y = *b;
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return *a == *b;
-}
-
-std::string TrimSpaces(const char* s) {
-  std::string t = s;
-  const size_t b = t.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  const size_t e = t.find_last_not_of(' ');
-  return t.substr(b, e - b + 1);
-}
-
-bool IsDirectory(const std::string& path) {
-  const DWORD a = GetFileAttributesA(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // The program's directory, ending with a backslash; "" when unknown.
 std::string ProgramDirectory() {
   char buf[1024];
   const DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
   if (n == 0 || n >= sizeof buf) return {};
-  std::string path(buf, n);
-  const size_t slash = path.rfind('\\');
-  if (slash == std::string::npos) return {};
-  return path.substr(0, slash + 1);
+  return NomRepertoire(std::string(buf, n));
 }
 
 RECT WorkArea() {
@@ -91,8 +66,8 @@ void CheckVersion(CConfig& cfg) {
     // functions find sections that way, so deleting "[Combo]" would delete
     // the first "[combo]" of the file instead.
     for (const std::string& name : ProfileSectionNames()) {
-      if (SameNoCase(name.c_str(), "combo") || SameNoCase(name.c_str(), "favoris") ||
-          SameNoCase(name.c_str(), "cas_mot"))
+      if (AnsiEqualNoCase(name.c_str(), "combo") || AnsiEqualNoCase(name.c_str(), "favoris") ||
+          AnsiEqualNoCase(name.c_str(), "cas_mot"))
         continue;
       WritePrivateProfileStringA(name.c_str(), nullptr, nullptr, path.c_str());
     }
@@ -117,7 +92,8 @@ void Validate(CConfig& cfg) {
   const RECT work = WorkArea();
   CheckRect(cfg.fen_princ_posdim, work);
   CheckRect(cfg.fen_compl_posdim, work);
-  if (cfg.remp_car_inv.Get().find_first_of(kInvalidNameChars) != std::string::npos)
+  // The same check as the clean-up's: a replacement no name may hold.
+  if (ContientInvalide(cfg.remp_car_inv.Get()))
     cfg.remp_car_inv.Set(cfg.remp_car_inv.Default());
   if (cfg.exif_symb_div.Get().empty()) cfg.exif_symb_div.Set(cfg.exif_symb_div.Default());
   if (cfg.long_max_nom.Get() != -1 && cfg.long_max_nom.Get() < 1) cfg.long_max_nom.Set(-1);
@@ -163,9 +139,9 @@ std::string ResolveConfigPath(int argc, char** argv, const std::string& programD
   const std::string fallback = programDir + "Velto.ini";
   int at = -1;
   for (int i = 1; i < argc; ++i)
-    if (argv[i] && SameNoCase(argv[i], "/I")) at = i;
+    if (argv[i] && AnsiEqualNoCase(argv[i], "/I")) at = i;
   if (at < 0 || at + 1 >= argc || !argv[at + 1]) return fallback;
-  const std::string arg = TrimSpaces(argv[at + 1]);
+  const std::string arg = Trim(argv[at + 1], " ");
   if (arg.empty()) return fallback;
   if (arg.find_first_of("\\/:") == std::string::npos) {
     *fromArgument = true;
@@ -175,11 +151,8 @@ std::string ResolveConfigPath(int argc, char** argv, const std::string& programD
   const DWORD n = GetFullPathNameA(arg.c_str(), kFullPathBuffer, full, nullptr);
   if (n == 0 || n >= kFullPathBuffer) return fallback;
   const std::string path(full, n);
-  const size_t slash = path.rfind('\\');
-  if (slash == std::string::npos || slash + 1 == path.size()) return fallback;
-  // The directory keeps its backslash when it is a drive root ("C:\").
-  const size_t first = path.find('\\');
-  const std::string dir = path.substr(0, slash == first ? slash + 1 : slash);
+  if (NomSansChemin(path).empty() || path.find('\\') == std::string::npos) return fallback;
+  const std::string dir = RepertoireDe(path);
   if (!IsDirectory(dir) || IsDirectory(path)) return fallback;
   *fromArgument = true;
   return path;

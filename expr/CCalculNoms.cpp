@@ -1,9 +1,8 @@
 #include "expr/CCalculNoms.h"
 
-#include <chrono>
-
 #include "expr/CCollision.h"
 #include "expr/CEvaluateur.h"
+#include "os/CKCadence.h"
 
 void CCalculNoms::Calculer(const std::string& expr, const std::vector<CFichier*>& selection) {
   if (selection.empty()) return;
@@ -15,8 +14,7 @@ void CCalculNoms::Calculer(const std::string& expr, const std::vector<CFichier*>
   // the next ';' for that entry alone: positions are kept per entry.
   std::vector<size_t> next(selection.size(), 0);
   std::vector<bool> done(selection.size(), false);
-  using Clock = std::chrono::steady_clock;
-  auto lastReport = Clock::now();
+  CKCadence cadence(false);
   std::string out, input;
   // The collision numbers count the entries before the current one by their
   // future names at that moment: each segment indexes the names as the
@@ -51,10 +49,7 @@ void CCalculNoms::Calculer(const std::string& expr, const std::vector<CFichier*>
         remaining = true;
       }
       if (indexed) index.Ajouter(e.futureName);
-      if (progression && Clock::now() - lastReport >= std::chrono::milliseconds(500)) {
-        lastReport = Clock::now();
-        progression(k + 1, segment);
-      }
+      if (progression && cadence.Due()) progression(k + 1, segment);
     }
   }
 }

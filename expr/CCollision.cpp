@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "os/AnsiCase.h"
+#include "os/CNoms.h"
 
 CArbrePrefixes::CArbrePrefixes() { Vider(); }
 
@@ -112,15 +113,6 @@ size_t CArbrePrefixes::Compter(const std::string& p) const {
   return nodes_[node].count;
 }
 
-std::string PartieBase(const std::string& nom) {
-  const size_t sep = nom.rfind('\\');
-  const size_t debut = sep == std::string::npos ? 0 : sep + 1;
-  const size_t point = nom.rfind('.');
-  const size_t fin = (point != std::string::npos && point >= debut) ? point : nom.size();
-  return nom.substr(debut, fin - debut);
-}
-
-
 void CCollision::Vider() {
   noms_.Vider();
   bases_.Vider();
@@ -128,7 +120,7 @@ void CCollision::Vider() {
 
 void CCollision::Ajouter(const std::string& nom_futur) {
   const std::string haut = AnsiUpperCopy(nom_futur);
-  if (avecBases_) bases_.Ajouter(PartieBase(haut));
+  if (avecBases_) bases_.Ajouter(NomBase(haut));
   if (avecNoms_) noms_.Ajouter(haut);
 }
 
@@ -137,18 +129,7 @@ size_t CCollision::Compter(const std::string& prefixe) const {
 }
 
 size_t CCollision::CompterBase(const std::string& prefixe) const {
-  return bases_.Compter(AnsiUpperCopy(PartieBase(prefixe)));
-}
-
-std::string FormaterNombre(int64_t valeur, int taille) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(valeur));
-  std::string digits(buf);
-  const size_t size = static_cast<size_t>(taille < kTailleNombreLimite ? taille : kTailleNombreLimite);
-  if (digits.size() >= size) return digits;
-  const size_t sign = valeur < 0 ? 1 : 0;
-  digits.insert(sign, size - digits.size(), '0');
-  return digits;
+  return bases_.Compter(AnsiUpperCopy(NomBase(prefixe)));
 }
 
 int TailleNombre(bool donnee, int64_t valeur, int option) {
@@ -176,7 +157,7 @@ std::string TexteCollision(EFormeCollision forme, size_t count, int64_t depart, 
                            int taille) {
   const int64_t n = static_cast<int64_t>(count);
   if (forme == EFormeCollision::kNc || forme == EFormeCollision::kNcf)
-    return FormaterNombre(ValeurNumero(depart, n, pas), taille);
+    return FormatNombre(ValeurNumero(depart, n, pas), taille);
   if (count == 0) return std::string();
-  return "_" + FormaterNombre(ValeurNumero(depart, n - 1, pas), taille);
+  return "_" + FormatNombre(ValeurNumero(depart, n - 1, pas), taille);
 }

@@ -24,6 +24,8 @@
 #include <string>
 #include <vector>
 
+#include "files/Formats.h"
+
 // A prefix tree with counts, over byte strings; edges carry runs of bytes
 // (a compressed trie), so it holds at most two nodes per string added. The
 // child of a node by its first byte is found in one open-addressing table
@@ -63,9 +65,6 @@ class CArbrePrefixes {
   std::string pool_;  // every key added, end to end
 };
 
-// Base part of a name: after its last `\`, before the last `.` after that.
-std::string PartieBase(const std::string& nom);
-
 class CCollision {
  public:
   // Which trees are kept: whole names (for Compter) and base parts (for
@@ -89,13 +88,6 @@ class CCollision {
 };
 
 enum class EFormeCollision { kNc, kNcs, kNcf, kNcfs };
-
-// "%0*d": the decimal value, with its sign, padded with zeros on the left to
-// `taille` characters (the sign counts). Sizes read from the configuration
-// file are used as written; padding stops at kTailleNombreLimite, the
-// longest text an expression produces, so that no size exhausts memory.
-std::string FormaterNombre(int64_t valeur, int taille);
-constexpr int kTailleNombreLimite = 32768;
 
 // Bounds of a number's size, in blocks and on the options page.
 constexpr int kTailleNombreMin = 1;

@@ -1,20 +1,15 @@
 #include "expr/CEvaluateur.h"
 
-#include <chrono>
-
 #include "expr/CColonnes.h"
-#include "files/CDateFormat.h"
 #include "expr/CItems.h"
 #include "expr/CLecteur.h"
-#include "expr/CNoms.h"
-#include "expr/CTexteNum.h"
+#include "files/CDateFormat.h"
+#include "files/Formats.h"
+#include "os/AsciiText.h"
+#include "os/CNoms.h"
 
 namespace {
 
-constexpr long long kTicksPerSecond = 10000000LL;
-constexpr long long kSecondsTo1970 = 11644473600LL;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsCharModifier(char c) {
   return c == '@' || c == 'u' || c == 'l' || c == 'U' || c == 'L' || c == '+' || c == '-';
 }
@@ -100,11 +95,7 @@ CVarContexte CEvaluateur::Contexte(const Var& v) const {
 
 FileTime CEvaluateur::RunStart() {
   // Read once per run, so every entry of the run gets the same %D.
-  if (runStart_ == 0) {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const long long secs = std::chrono::duration_cast<std::chrono::seconds>(now).count();
-    runStart_ = static_cast<FileTime>((secs + kSecondsTo1970) * kTicksPerSecond);
-  }
+  if (runStart_ == 0) runStart_ = CurrentFileTime();
   return runStart_;
 }
 
@@ -342,7 +333,7 @@ bool CEvaluateur::ReadVariable(Var& v) {
     case 'T': {
       v.Skip(1);
       int digit = -1;
-      if (!v.rd.End() && IsDigit(v.rd.Cur())) {
+      if (!v.rd.End() && IsAsciiDigit(v.rd.Cur())) {
         digit = v.rd.Cur() - '0';
         v.rd.Next();
       }
@@ -371,7 +362,7 @@ bool CEvaluateur::ReadVariable(Var& v) {
       const bool nonNumeric = v.rd.At('N');
       if (nonNumeric) v.rd.Next();
       int digit = -1;
-      if (!v.rd.End() && IsDigit(v.rd.Cur())) {
+      if (!v.rd.End() && IsAsciiDigit(v.rd.Cur())) {
         digit = v.rd.Cur() - '0';
         v.rd.Next();
       }
@@ -447,7 +438,7 @@ bool CEvaluateur::ReadVariable(Var& v) {
       } else if (has1 && c1 == 'r') {
         v.Skip(2);
         v.value = RepRelatif(input);
-      } else if (has1 && IsDigit(c1)) {
+      } else if (has1 && IsAsciiDigit(c1)) {
         v.Skip(2);
         v.value = RepParent(input, repCourant_, c1 - '0');
       } else {
@@ -459,7 +450,7 @@ bool CEvaluateur::ReadVariable(Var& v) {
       const bool form = has1 && (c1 == 'b' || c1 == 'k' || c1 == 'm' || c1 == 'g');
       v.Skip(form ? 2 : 1);
       v.value = e.isDir ? std::string()
-                        : FormatTaille(e.size, form ? c1 : 0, opt_.uniteKo, opt_.uniteMo, opt_.uniteGo);
+                        : FormatTaille(e.size, form ? c1 : 0, opt_.unites);
       return true;
     }
     default:

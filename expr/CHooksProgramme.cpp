@@ -4,11 +4,11 @@
 #include <unordered_map>
 
 #include "expr/CCollision.h"
-#include "expr/CNoms.h"
 #include "os/AnsiCase.h"
+#include "os/AsciiText.h"
+#include "os/CNoms.h"
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 int64_t Given(const CBlocEntiers& b, int i, int64_t fallback) { return b.present && b.given[i] ? b.v[i] : fallback; }
 
@@ -36,7 +36,7 @@ CSourcesExternes& SourcesExternes() {
 std::string SelectionNumber(int index, const ExprOptions& o, const CBlocEntiers* b) {
   const CBlocEntiers none;
   const CBlocEntiers& k = b ? *b : none;
-  return FormaterNombre(ValeurNumero(Given(k, 1, o.numSelDep), index, Given(k, 2, o.numSelInc)),
+  return FormatNombre(ValeurNumero(Given(k, 1, o.numSelDep), index, Given(k, 2, o.numSelInc)),
                         Size(k, 0, o.numSelPad));
 }
 
@@ -44,9 +44,9 @@ std::string RunOfName(const std::string& base, bool nonNumeric, long long positi
   if (position == 0) return std::string();
   std::vector<std::pair<size_t, size_t>> runs;  // start, length
   for (size_t i = 0; i < base.size();) {
-    const bool digit = IsDigit(base[i]);
+    const bool digit = IsAsciiDigit(base[i]);
     size_t j = i;
-    while (j < base.size() && IsDigit(base[j]) == digit) ++j;
+    while (j < base.size() && IsAsciiDigit(base[j]) == digit) ++j;
     if (digit != nonNumeric) runs.emplace_back(i, j - i);
     i = j;
   }
@@ -56,7 +56,7 @@ std::string RunOfName(const std::string& base, bool nonNumeric, long long positi
   const auto& run = runs[position > 0 ? k - 1 : runs.size() - k];
   const std::string text = base.substr(run.first, run.second);
   if (nonNumeric) return text;
-  return FormaterNombre(ValeurNumero(ReadRun(text), 1, add), size);
+  return FormatNombre(ValeurNumero(ReadRun(text), 1, add), size);
 }
 
 bool CHooksProgramme::FormatDate(FileTime t, const std::string& format, std::string& out) {
@@ -96,7 +96,7 @@ std::string CHooksProgramme::Numero(const CVarContexte& c, NumVar kind, const CB
     case kNumSel: return SelectionNumber(c.selIndex, c.options, &b);
     case kNumChemin: return SelectionNumber(PathIndex(c), c.options, &b);
     case kNumTotal:
-      return FormaterNombre(c.selection ? static_cast<int64_t>(c.selection->size()) : 0,
+      return FormatNombre(c.selection ? static_cast<int64_t>(c.selection->size()) : 0,
                             Size(b, 0, c.options.numSelPad));
     default: return Collision(c, kind, b);
   }
@@ -115,7 +115,7 @@ std::string CHooksProgramme::Aleatoire(const CVarContexte&) {
   // The C library's generator, taken to 15 bits as on Windows (RAND_MAX is
   // 32767 there), scaled to 0..9999.
   const int64_t r = std::rand() & 0x7FFF;
-  return FormaterNombre(r * 9999 / 32767, 4);
+  return FormatNombre(r * 9999 / 32767, 4);
 }
 
 std::string CHooksProgramme::LignePressePapier(const CVarContexte& c, int digit) {

@@ -1,11 +1,10 @@
 #include "expr/CLecteur.h"
 
 #include "files/CDateFormat.h"
+#include "os/AsciiText.h"
 
 namespace {
 constexpr long long kIntMax = 1000000000LL;
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 void CLecteur::SkipBlanks() {
@@ -14,7 +13,7 @@ void CLecteur::SkipBlanks() {
 
 long long CLecteur::ReadDigits() {
   long long v = 0;
-  while (!End() && IsDigit(s_[i_])) {
+  while (!End() && IsAsciiDigit(s_[i_])) {
     if (v <= kIntMax) v = v * 10 + (s_[i_] - '0');
     ++i_;
   }
@@ -34,7 +33,7 @@ bool CLecteur::ReadSign(bool& neg) {
 void CLecteur::ReadInt(long long& v, bool& given) {
   bool neg = false;
   const bool sign = ReadSign(neg);
-  if (!End() && IsDigit(Cur())) {
+  if (!End() && IsAsciiDigit(Cur())) {
     long long d = ReadDigits();
     if (d > kIntMax) d = kIntMax;
     v = neg ? -d : d;

@@ -1,26 +1,9 @@
 #include "expr/CNettoyage.h"
 
-const char kCaracteresInvalides[] = "\\/:*?\"<>|";
+#include "os/AsciiText.h"
+#include "os/CNoms.h"
 
 namespace {
-
-// Invalid in a name component: the nine listed characters and the control
-// characters, which no Windows file name may hold either (a tag value can
-// carry a tab or a line break).
-bool EstInvalide(unsigned char c) {
-  if (c < 32) return true;
-  for (const char* p = kCaracteresInvalides; *p; ++p)
-    if (c == static_cast<unsigned char>(*p)) return true;
-  return false;
-}
-
-bool ContientInvalide(const std::string& s) {
-  for (char c : s)
-    if (EstInvalide(static_cast<unsigned char>(c))) return true;
-  return false;
-}
-
-bool EstLettre(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // Step 1: trailing dots and separators, repeatedly.
 void RetirerFin(std::string& nom) {
@@ -31,7 +14,7 @@ void RetirerFin(std::string& nom) {
 
 // A drive letter: a letter, a colon, and something after it (a bare "C:"
 // names no file, so its colon is treated as any other).
-bool ALecteur(const std::string& nom) { return nom.size() > 2 && nom[1] == ':' && EstLettre(nom[0]); }
+bool ALecteur(const std::string& nom) { return nom.size() > 2 && nom[1] == ':' && IsAsciiLetter(nom[0]); }
 
 }  // namespace
 
@@ -101,7 +84,7 @@ void CNettoyage::Appliquer(std::string& nom, const std::string& rep_courant) con
     r.reserve(nom.size());
     for (size_t i = debut; i < nom.size(); ++i) {
       const char c = nom[i];
-      if (c == '\\' || !EstInvalide(static_cast<unsigned char>(c))) r += c;
+      if (c == '\\' || !EstCaractereInvalide(static_cast<unsigned char>(c))) r += c;
       else if (inv_ != '\0') r += inv_;
     }
     nom.swap(r);

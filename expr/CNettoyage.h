@@ -21,10 +21,6 @@ struct CNettoyageOptions {
   void Normaliser();
 };
 
-// The characters a file name cannot hold besides the path separator, as the
-// options page lists them.
-extern const char kCaracteresInvalides[];  // "\\/:*?\"<>|"
-
 // Checks of the "Modifications" options page, in their order. Returns 0, or
 // the number of the first failing check: -1 "From" and "To" differ in
 // length; -2 the replacement holds an invalid character; -3 the Exif

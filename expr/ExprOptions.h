@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "files/Formats.h"
+
 struct ExprOptions {
   // [modif]
   bool id3v1audNvl = true;         // id3v1aud_nvl: Id3v1 and audio tag items stand in for each other
@@ -30,7 +32,5 @@ struct ExprOptions {
   int numPistePad = 2;
 
   // Size units of the current language, from the text table ("Ko" ... in French).
-  std::string uniteKo = "KB";
-  std::string uniteMo = "MB";
-  std::string uniteGo = "GB";
+  CSizeUnits unites;
 };

@@ -3,20 +3,9 @@
 #include <shellapi.h>
 
 #include "files/CBaseTexts.h"
+#include "files/Formats.h"
 #include "os/AnsiCase.h"
-
-namespace {
-
-// Extension as the shell sees it: the text after the last '.' of the last
-// path component, including the dot; empty when there is none.
-std::string ExtensionOf(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  const size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  return path.substr(dot);
-}
-
-}  // namespace
+#include "os/CNoms.h"
 
 FileTime ToFileTime(const FILETIME& ft) {
   return (static_cast<FileTime>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
@@ -27,7 +16,9 @@ bool CTypeCache::TypeName(const std::string& path, bool isDir, std::string& out)
 }
 
 bool CTypeCache::TypeName(const std::string& dir, const std::string& name, bool isDir, std::string& out) {
-  std::string key = (isDir ? "D" : "F") + ExtensionOf(name);
+  // Keyed by the extension, the one thing of a name the shell's type depends on.
+  const std::string ext = NomExtension(name);
+  std::string key = (isDir ? "D" : "F") + (ext.empty() ? ext : "." + ext);
   AnsiUpperInPlace(key);
   auto it = cache_.find(key);
   if (it == cache_.end()) {
@@ -45,7 +36,7 @@ bool CTypeCache::TypeName(const std::string& dir, const std::string& name, bool 
 void FillBaseItems(CFichier& entry, const std::string& absDir, const std::string& relPath,
                    const WIN32_FIND_DATAA& fd, const CBaseOptions& options, CTypeCache& types) {
   entry.name = relPath + fd.cFileName;
-  entry.isParent = AnsiCompareNoCase(entry.name.data(), entry.name.size(), "..", 2) == 0;
+  entry.isParent = entry.name == "..";
   entry.isDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 
   // Room for the texts and dates set below, made once.
@@ -57,8 +48,7 @@ void FillBaseItems(CFichier& entry, const std::string& absDir, const std::string
     entry.size = 0;
   } else {
     entry.size = (static_cast<uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
-    entry.items.text.Set(kItemTaille, SizeText(entry.size, options.sizeInBytes, options.kb.c_str(),
-                                               options.mb.c_str(), options.gb.c_str()));
+    entry.items.text.Set(kItemTaille, FormatTaille(entry.size, options.sizeInBytes ? 'b' : 0, options.units));
   }
 
   entry.items.text.Set(kItemNomDos, fd.cAlternateFileName[0] ? fd.cAlternateFileName : fd.cFileName);

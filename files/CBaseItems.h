@@ -9,6 +9,7 @@
 #include <string>
 
 #include "files/CFichier.h"
+#include "files/Formats.h"
 
 // Shell type names by attributes only depend on the extension and on the
 // directory flag, and each SHGetFileInfoA call costs about 0.1 ms, so the
@@ -30,7 +31,7 @@ class CTypeCache {
 
 struct CBaseOptions {
   bool sizeInBytes = false;  // fic_octet_lf
-  std::string kb = "KB", mb = "MB", gb = "GB";
+  CSizeUnits units;
 };
 
 // absDir ends with a backslash; relPath is empty or ends with a backslash.

@@ -3,7 +3,6 @@
 #include "files/CDateFormat.h"
 #include "files/CFichier.h"
 
-#include <cinttypes>
 #include <cstdio>
 
 std::string AttributeLetters(uint32_t attributes) {
@@ -18,20 +17,6 @@ std::string AttributeLetters(uint32_t attributes) {
   for (const auto& l : kLetters)
     if (attributes & l.flag) letters += l.letter;
   return letters;
-}
-
-std::string SizeText(uint64_t size, bool inBytes, const char* kb, const char* mb, const char* gb) {
-  char buf[64];
-  const double v = static_cast<double>(size);
-  if (inBytes || size < 1024)
-    std::snprintf(buf, sizeof buf, "%" PRIu64, size);
-  else if (size >= 1073741824ull)
-    std::snprintf(buf, sizeof buf, "%.2f %s", v / 1073741824.0, gb);
-  else if (size >= 1048576ull)
-    std::snprintf(buf, sizeof buf, "%.2f %s", v / 1048576.0, mb);
-  else
-    std::snprintf(buf, sizeof buf, "%.2f %s", v / 1024.0, kb);
-  return buf;
 }
 
 std::string StandardDateText(FileTime ft) {

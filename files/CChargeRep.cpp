@@ -1,20 +1,13 @@
 #include "files/CChargeRep.h"
 
-#include <commctrl.h>
-
-#include <cstdio>
-
 #include "files/CEntryHook.h"
 #include "files/CFiltre.h"
+#include "files/Formats.h"
 #include "os/WideFind.h"
 
 namespace {
 
 constexpr size_t kRoomAtStart = size_t{1} << 17;
-
-bool IsDots(const char* name, int n) {
-  return (n == 1 && name[0] == '.') || (n == 2 && name[0] == '.' && name[1] == '.');
-}
 
 // "C:\" or "\\server\share\".
 bool IsRoot(const std::string& dir) {
@@ -41,8 +34,7 @@ void CChargeRep::Execute() {
   // a directory of a few entries gives it back below, where moving them
   // costs nothing (moving ten thousand cost as much as a tenth of their load).
   results.reserve(kRoomAtStart);
-  progressTick_ = 0;
-  progressShown_ = false;
+  cadence_ = CKCadence(true);
   Enumerate("");
   if (results.size() < kRoomAtStart / 128) results.shrink_to_fit();
   if (owner && doneMessage) {
@@ -54,19 +46,10 @@ void CChargeRep::Execute() {
 }
 
 void CChargeRep::Progress(const std::string& path, bool force) {
-  const DWORD now = GetTickCount();
-  if (!force && progressShown_ && now - progressTick_ < 500) return;
-  progressTick_ = now;
-  progressShown_ = true;
-  if (!status) return;
-  char text[1024];
-  if (!results.empty())
-    std::snprintf(text, sizeof text, progressMany.c_str(), static_cast<int>(results.size()), path.c_str());
-  else
-    std::snprintf(text, sizeof text, progressOne.c_str(), path.c_str());
-  DWORD_PTR ignored = 0;
-  // The main thread may be busy waiting for this thread to stop: never block on it.
-  SendMessageTimeoutA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 200, &ignored);
+  if (!cadence_.Due(force) || !showProgress) return;
+  const std::string text = results.empty() ? FormatTexte(progressOne, {path})
+                                            : FormatTexte(progressMany, {results.size(), path});
+  showProgress(text);
 }
 
 void CChargeRep::Enumerate(const std::string& rel) {
@@ -86,7 +69,7 @@ void CChargeRep::Enumerate(const std::string& rel) {
     if ((attrs & FILE_ATTRIBUTE_HIDDEN) && !listHidden) continue;
     const int len = static_cast<int>(strnlen(fd.cFileName, MAX_PATH));
     const bool isDir = (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (isDir && IsDots(fd.cFileName, len)) {
+    if (isDir && find.IsDots()) {
       // "." never; ".." only at the top, and never at a drive root.
       if (len == 1 || !rel.empty() || atRoot) continue;
     } else if (isDir) {

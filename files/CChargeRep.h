@@ -9,11 +9,13 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "files/CBaseItems.h"
 #include "files/CFichier.h"
+#include "os/CKCadence.h"
 #include "os/CKThread.h"
 
 // What the caller asks of the next load; moved into the job when it starts.
@@ -31,7 +33,8 @@ class CChargeRep : public CKThread {
   HWND owner = nullptr;
   UINT doneMessage = 0;       // delivered to owner when the load ends
   unsigned generation = 0;    // the WPARAM of doneMessage
-  HWND status = nullptr;      // status bar that shows the progress, may be null
+  // Shows a progress text; called on the worker thread, may be empty.
+  std::function<void(const std::string&)> showProgress;
   std::string baseDir;        // absolute, ends with a backslash
   bool reload = false;        // the current directory is read again
   bool recursive = false;     // recurse
@@ -60,7 +63,6 @@ class CChargeRep : public CKThread {
  private:
   void Enumerate(const std::string& rel);
   void Progress(const std::string& path, bool force);
-  DWORD progressTick_ = 0;
-  bool progressShown_ = false;
+  CKCadence cadence_{true};
   CTypeCache types_;
 };

@@ -1,10 +1,11 @@
 #include "files/CDateFormat.h"
 
+#include "files/Formats.h"
+#include "os/AsciiText.h"
+
 #include <cstdio>
 
 namespace {
-
-constexpr int64_t kTicksPerSecond = 10000000LL;
 
 // Days since 1970-01-01 of a Gregorian date (negative before it).
 int64_t DaysFromCivil(int64_t y, int m, int d) {
@@ -28,12 +29,6 @@ Derived Derive(const CTempsLocal& t) {
   d.wday = static_cast<int>(((days % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday
   d.yday = static_cast<int>(days - DaysFromCivil(t.year, 1, 1));
   return d;
-}
-
-void AppendNumber(std::string& out, int64_t v, int width) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%0*lld", width, static_cast<long long>(v));
-  out += buf;
 }
 
 // Number of repetitions of s[i] from i.
@@ -77,23 +72,23 @@ void AppendPicture(std::string& out, const std::string& pic, const CTempsLocal& 
     const std::string& ampm = t.hour < 12 ? loc.am : loc.pm;
     switch (c) {
       case 'd':
-        if (n <= 2) AppendNumber(out, t.day, w);
+        if (n <= 2) out += FormatNombre(t.day, w);
         else out += n == 3 ? loc.abbr_days[d.wday] : loc.days[d.wday];
         break;
       case 'M':
-        if (n <= 2) AppendNumber(out, t.month, w);
+        if (n <= 2) out += FormatNombre(t.month, w);
         else out += n == 3 ? loc.abbr_months[t.month - 1] : loc.months[t.month - 1];
         break;
       case 'y':
-        if (n <= 2) AppendNumber(out, t.year % 100, w);
-        else AppendNumber(out, t.year, 1);
+        if (n <= 2) out += FormatNombre(t.year % 100, w);
+        else out += FormatNombre(t.year, 1);
         break;
       case 'g':
         break;  // era: the Gregorian calendar has none worth writing
-      case 'h': AppendNumber(out, hour12, w); break;
-      case 'H': AppendNumber(out, t.hour, w); break;
-      case 'm': AppendNumber(out, t.minute, w); break;
-      case 's': AppendNumber(out, t.second, w); break;
+      case 'h': out += FormatNombre(hour12, w); break;
+      case 'H': out += FormatNombre(t.hour, w); break;
+      case 'm': out += FormatNombre(t.minute, w); break;
+      case 's': out += FormatNombre(t.second, w); break;
       case 't':
         if (n == 1) out += ampm.substr(0, 1);
         else out += ampm;
@@ -146,19 +141,19 @@ std::string CDateFormat::FormaterChamps(const CTempsLocal& t, const std::string&
         break;
       case 'x': AppendPicture(out, alt ? loc.long_date : loc.short_date, t, d, loc); break;
       case 'X': AppendPicture(out, loc.time, t, d, loc); break;
-      case 'd': AppendNumber(out, t.day, w2); break;
-      case 'H': AppendNumber(out, t.hour, w2); break;
-      case 'I': AppendNumber(out, t.hour % 12 == 0 ? 12 : t.hour % 12, w2); break;
-      case 'j': AppendNumber(out, d.yday + 1, alt ? 1 : 3); break;
-      case 'm': AppendNumber(out, t.month, w2); break;
-      case 'M': AppendNumber(out, t.minute, w2); break;
-      case 'S': AppendNumber(out, t.second, w2); break;
+      case 'd': out += FormatNombre(t.day, w2); break;
+      case 'H': out += FormatNombre(t.hour, w2); break;
+      case 'I': out += FormatNombre(t.hour % 12 == 0 ? 12 : t.hour % 12, w2); break;
+      case 'j': out += FormatNombre(d.yday + 1, alt ? 1 : 3); break;
+      case 'm': out += FormatNombre(t.month, w2); break;
+      case 'M': out += FormatNombre(t.minute, w2); break;
+      case 'S': out += FormatNombre(t.second, w2); break;
       case 'p': out += t.hour < 12 ? loc.am : loc.pm; break;
-      case 'U': AppendNumber(out, (d.yday + 7 - d.wday) / 7, w2); break;
-      case 'W': AppendNumber(out, (d.yday + 7 - (d.wday + 6) % 7) / 7, w2); break;
-      case 'w': AppendNumber(out, d.wday, 1); break;
-      case 'y': AppendNumber(out, t.year % 100, w2); break;
-      case 'Y': AppendNumber(out, t.year, alt ? 1 : 4); break;
+      case 'U': out += FormatNombre((d.yday + 7 - d.wday) / 7, w2); break;
+      case 'W': out += FormatNombre((d.yday + 7 - (d.wday + 6) % 7) / 7, w2); break;
+      case 'w': out += FormatNombre(d.wday, 1); break;
+      case 'y': out += FormatNombre(t.year % 100, w2); break;
+      case 'Y': out += FormatNombre(t.year, alt ? 1 : 4); break;
       case 'z':
       case 'Z': out += TimeZoneName(t.dst); break;
       case '%': out += '%'; break;
@@ -180,32 +175,11 @@ std::string CDateFormat::Formater(FileTime ft, const std::string& format) const 
   return FormaterChamps(t, format);
 }
 
-std::string CDateFormat::Variable(FileTime ft, const std::string* texte_stocke, EPartieDate partie,
-                                  const CBlocDate* bloc, const CDateOptions& options) const {
-  const std::string& defaut = partie == EPartieDate::kDate    ? options.fmt_d
-                              : partie == EPartieDate::kHeure ? options.fmt_t
-                                                              : options.fmt_dt;
-  const std::string& format = (bloc != nullptr && !bloc->format.empty()) ? bloc->format : defaut;
-  const int64_t decalage = (bloc != nullptr && bloc->a_duree) ? bloc->duree : options.ajo;
-  std::string texte;
-  FileTime decale = 0;
-  if (ft != 0 && DecalerDate(ft, decalage, &decale) == 0) texte = Formater(decale, format);
-  // An item without a readable date shows what the reader stored for it.
-  if (texte_stocke != nullptr && ft == 0)
-    return options.vide_fmt_ko ? std::string() : *texte_stocke;
-  return texte;
-}
-
-FileTime CDateCourante::Lire(int64_t index_selection) {
-  if (index_selection == 0 || valeur_ == 0) valeur_ = CurrentFileTime();
-  return valeur_;
-}
-
 int DecalerDate(FileTime ft, int64_t secondes, FileTime* out) {
   if (ft == 0 || ft > kFileTimeMax) return -1;
-  const int64_t span = static_cast<int64_t>(kFileTimeMax / kTicksPerSecond);
+  const int64_t span = static_cast<int64_t>(kFileTimeMax / kFileTimeTicksPerSecond);
   if (secondes > span || secondes < -span) return -1;
-  const int64_t delta = secondes * kTicksPerSecond;
+  const int64_t delta = secondes * kFileTimeTicksPerSecond;
   const int64_t base = static_cast<int64_t>(ft);
   if (delta > 0 && base > static_cast<int64_t>(kFileTimeMax) - delta) return -1;
   const int64_t r = base + delta;  // cannot overflow below: base > 0, |delta| < 2^63
@@ -215,9 +189,6 @@ int DecalerDate(FileTime ft, int64_t secondes, FileTime* out) {
 }
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 size_t SkipBlanks(const std::string& s, size_t pos) {
   while (pos < s.size() && IsBlank(s[pos])) ++pos;
@@ -244,17 +215,17 @@ CDuree LireDuree(const std::string& texte, size_t pos) {
     r.lue = true;
     i = SkipBlanks(texte, i + 1);
   }
-  if (i >= texte.size() || !IsDigit(texte[i])) {
+  if (i >= texte.size() || !IsAsciiDigit(texte[i])) {
     r.fin = i;
     return r;  // no digits: the default stays, or 0 after a sign
   }
   r.lue = true;
   int64_t total = 0;
   int rang = 0;  // last unit used: 1 h, 2 m, 3 s
-  while (i < texte.size() && IsDigit(texte[i])) {
+  while (i < texte.size() && IsAsciiDigit(texte[i])) {
     const size_t debut = i;
     int64_t v = 0;
-    while (i < texte.size() && IsDigit(texte[i])) {
+    while (i < texte.size() && IsAsciiDigit(texte[i])) {
       if (v <= kDureeLimite) v = v * 10 + (texte[i] - '0');
       ++i;
     }

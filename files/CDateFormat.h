@@ -1,13 +1,7 @@
-// Dates in rename expressions: the date formatter (strftime conventions,
-// implemented here so that every build gives the same text), time offsets
-// and the duration syntax that writes them, and the value of a date variable
-// once the parser has read its part letter and its block.
-//
-// Typical use by the evaluator, for `%Xdod{"%d-%m-%Y",1h}`:
-//   CBlocDate bloc;  bloc.format = "%d-%m-%Y";
-//   CDuree d = LireDuree(expr, pos_after_comma);   // then expect '}' at d.fin
-//   bloc.a_duree = d.lue;  bloc.duree = d.secondes;
-//   out += CDateFormat().Variable(ft_of_item, &stored_text, EPartieDate::kDate, &bloc, options);
+// Dates in rename expressions and in the list: the date formatter (strftime
+// conventions, implemented here so that every build gives the same text),
+// time offsets and the duration syntax that writes them. The evaluator reads
+// a date variable's part letter and block and formats through this.
 #pragma once
 
 #include <cstddef>
@@ -16,27 +10,6 @@
 
 #include "files/CDonnees.h"
 #include "os/LocalTime.h"
-
-// Options of INI section `date`, plus `vide_fmt_ko` of section `modif`.
-struct CDateOptions {
-  std::string fmt_d = "%Y%m%d";
-  std::string fmt_t = "%H%M%S";
-  std::string fmt_dt = "%Y%m%d_%H%M%S";
-  int64_t ajo = 0;           // seconds added to every date
-  bool vide_fmt_ko = true;   // an item without a valid date gives empty text
-};
-
-// Which part a date variable asks for: no letter, `d` or `t`.
-enum class EPartieDate { kTout, kDate, kHeure };
-
-// A date block `{"format",duration}` as read by the parser. An empty format
-// means the part's default format; without a duration (`a_duree` false: no
-// comma, or a comma followed by no digit and no sign) the `ajo` option applies.
-struct CBlocDate {
-  std::string format;
-  bool a_duree = false;
-  int64_t duree = 0;  // seconds; replaces `ajo`
-};
 
 // Longest result of one format; a longer one gives empty text.
 constexpr size_t kDateTexteMax = 511;
@@ -63,25 +36,9 @@ class CDateFormat {
   // are copied as written. Years before 1970 give empty text.
   std::string FormaterChamps(const CTempsLocal& t, const std::string& format) const;
 
-  // Value of a date variable. `ft` is the item's file time (0 when absent)
-  // or the current time for `%D`; `texte_stocke` is the item's stored text,
-  // nullptr for `%D`; `bloc` is nullptr when no block follows.
-  std::string Variable(FileTime ft, const std::string* texte_stocke, EPartieDate partie,
-                       const CBlocDate* bloc, const CDateOptions& options) const;
 
  private:
   const CLocaleDates* locale_;
-};
-
-// The current time for `%D`: read from the clock for the first selected file
-// of a run (selection index 0, or the first call at all) and kept for the
-// others, so every file of one run gets the same value.
-class CDateCourante {
- public:
-  FileTime Lire(int64_t index_selection);
-
- private:
-  FileTime valeur_ = 0;
 };
 
 // `ft` shifted by `secondes`. Returns 0; -1 when the result is not a file

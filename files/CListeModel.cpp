@@ -2,39 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "files/CFiltre.h"
 #include "os/AnsiCase.h"
+#include "os/AsciiText.h"
 
 namespace {
-
-// Fills a text-table format: each %d or %s takes the next argument, %% gives
-// '%'. Anything else is copied as it stands.
-std::string Substitute(const std::string& format, const std::vector<std::string>& args) {
-  std::string out;
-  size_t next = 0;
-  for (size_t i = 0; i < format.size(); ++i) {
-    const char c = format[i];
-    if (c == '%' && i + 1 < format.size()) {
-      const char d = format[i + 1];
-      if (d == '%') {
-        out += '%';
-        ++i;
-        continue;
-      }
-      if ((d == 'd' || d == 's') && next < args.size()) {
-        out += args[next++];
-        ++i;
-        continue;
-      }
-    }
-    out += c;
-  }
-  return out;
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Three-way comparison of two present-or-absent values; absent ones first.
 template <class T>
@@ -197,33 +170,6 @@ int CListeModel::NextSelected(int after) const {
   return -1;
 }
 
-std::string CListeModel::FormatSize(int64_t size, const CSizeUnits& units) {
-  if (size < 1024) return std::to_string(size);  // negative values print signed
-  double value;
-  const std::string* unit;
-  if (size >= 1073741824) {
-    value = static_cast<double>(size) / 1073741824.0;
-    unit = &units.gb;
-  } else if (size >= 1048576) {
-    value = static_cast<double>(size) / 1048576.0;
-    unit = &units.mb;
-  } else {
-    value = static_cast<double>(size) / 1024.0;
-    unit = &units.kb;
-  }
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.2f ", value);
-  return buf + *unit;
-}
-
-std::string CListeModel::CountersText(const std::string& format) const {
-  return Substitute(format, {std::to_string(selection_.size()), std::to_string(entries_.size())});
-}
-
-std::string CListeModel::SizeText(const std::string& format, const CSizeUnits& units) const {
-  return Substitute(format, {FormatSize(static_cast<int64_t>(selectedSize_), units)});
-}
-
 bool CListeModel::Matches(int i, const std::string& filter, bool notMatching) const {
   return match(filter.c_str(), entries_[static_cast<size_t>(i)].name.c_str(), false) != notMatching;
 }
@@ -293,15 +239,15 @@ int CListeModel::CompareText(const std::string& a, const std::string& b, bool na
   if (natural) {
     size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-      if (IsDigit(a[i]) && IsDigit(b[j])) {
+      if (IsAsciiDigit(a[i]) && IsAsciiDigit(b[j])) {
         // Runs of digits compare by value: leading zeros dropped, then the
         // longer run is the larger number, then digit by digit. No conversion,
         // so runs of any length work.
         while (i < a.size() && a[i] == '0') ++i;
         while (j < b.size() && b[j] == '0') ++j;
         size_t ei = i, ej = j;
-        while (ei < a.size() && IsDigit(a[ei])) ++ei;
-        while (ej < b.size() && IsDigit(b[ej])) ++ej;
+        while (ei < a.size() && IsAsciiDigit(a[ei])) ++ei;
+        while (ej < b.size() && IsAsciiDigit(b[ej])) ++ej;
         if (ei - i != ej - j) return ei - i < ej - j ? -1 : 1;
         for (; i < ei; ++i, ++j)
           if (a[i] != b[j]) return a[i] < b[j] ? -1 : 1;

@@ -1,6 +1,6 @@
 // The file list's model without its window: the entry array, the numbered
 // selection and every command that changes it, the selection counters, the
-// filter commands, the size texts and sorting.
+// filter commands and sorting. Its texts are made by the list controller.
 //
 // Selection: positions of entries in selection order. Invariant: an entry's
 // selOrder equals its index in the selection, or -1 when it is not in it, and
@@ -13,19 +13,13 @@
 // the bulk commands that change the selection.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "files/CFichier.h"
-
-// Unit texts of the current language ("KB", "MB", "GB" or "Ko", "Mo", "Go").
-struct CSizeUnits {
-  std::string kb = "KB";
-  std::string mb = "MB";
-  std::string gb = "GB";
-};
 
 // How a column compares: integer, decimal and date items by their typed value,
 // text items as text. The current name, future name, "Sel" and size columns
@@ -46,7 +40,10 @@ class CListeModel {
   const std::vector<CFichier>& Entries() const { return entries_; }
   // For the owner's own fields (future names, history, errors, items); the
   // selection order and "Sel" item belong to the model.
-  CFichier& Entry(int i) { return entries_[static_cast<size_t>(i)]; }
+  CFichier& Entry(int i) {
+    assert(i >= 0 && i < Count());
+    return entries_[static_cast<size_t>(i)];
+  }
   // For the operations, which rename entries in place (never add or remove).
   std::vector<CFichier>& MutableEntries() { return entries_; }
   int Count() const { return static_cast<int>(entries_.size()); }
@@ -80,13 +77,6 @@ class CListeModel {
   // First selected entry after row `after` in list order (-1: from the start),
   // or -1.
   int NextSelected(int after) const;
-
-  // Counter texts through the table's formats: "Sel:%d/%d" (selected, total)
-  // and "Sel size:%s". The formats are filled by substitution, never handed to
-  // printf, since they come from the text table.
-  std::string CountersText(const std::string& format) const;
-  std::string SizeText(const std::string& format, const CSizeUnits& units) const;
-  static std::string FormatSize(int64_t size, const CSizeUnits& units);
 
   // Filter commands; notMatching inverts the match, dirs includes directories.
   // Returns the first entry selected (to focus), or -1.

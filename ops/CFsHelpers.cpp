@@ -1,22 +1,13 @@
 #include "ops/CFsHelpers.h"
 
-#include <windows.h>
-
 #include "os/AnsiCase.h"
-#include "os/WideFind.h"
+#include "os/CNoms.h"
+#include "os/OsFs.h"
 
 namespace {
 
-bool IsDirectory(const std::string& path) {
-  const DWORD a = GetFileAttributesA(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::string FullPath(const std::string& path) {
-  char buf[MAX_PATH * 4];
-  const DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
-  if (n == 0 || n >= sizeof buf) return {};
-  std::string full(buf, n);
+  std::string full = FsFullPath(path);
   while (full.size() > 3 && (full.back() == '\\' || full.back() == '/')) full.pop_back();
   return full;
 }
@@ -33,7 +24,7 @@ int CreatePathDirectories(const std::string& p) {
     const size_t server = p.find('\\', 2);
     const size_t share = server == std::string::npos ? server : p.find('\\', server + 1);
     if (share == std::string::npos) {
-      SetLastError(ERROR_BAD_PATHNAME);
+      FsSetLastError(kFsBadPathname);
       return -1;
     }
     pos = share;
@@ -44,18 +35,18 @@ int CreatePathDirectories(const std::string& p) {
   for (size_t i = pos + 1; i < len; ++i) {
     if (p[i] != '\\') continue;
     const std::string dir = p.substr(0, i);
-    if (!CreateDirectoryA(dir.c_str(), nullptr)) {
+    if (!FsCreateDirectory(dir)) {
       // A drive root or a protected parent answers "access denied" even when
       // it exists: the walk goes on only when it is there. (A file in the way
       // is left to the move or copy, which fails on it with "path not found".)
-      const DWORD e = GetLastError();
-      if (e != ERROR_ALREADY_EXISTS && (e != ERROR_ACCESS_DENIED || !IsDirectory(dir))) {
-        SetLastError(e);
+      const unsigned long e = FsLastError();
+      if (e != kFsAlreadyExists && (e != kFsAccessDenied || !IsDirectory(dir))) {
+        FsSetLastError(e);
         return -2;
       }
     }
   }
-  SetLastError(0);
+  FsSetLastError(0);
   return 0;
 }
 
@@ -63,11 +54,11 @@ namespace {
 
 // The size and write time of what path names now; false when it is gone.
 bool Stamp(const std::string& path, CCopie* c) {
-  WIN32_FILE_ATTRIBUTE_DATA d;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return false;
-  c->isDir = (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  c->size = (static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
-  c->writeTime = (static_cast<uint64_t>(d.ftLastWriteTime.dwHighDateTime) << 32) | d.ftLastWriteTime.dwLowDateTime;
+  CFsStat st;
+  if (!FsStat(path, &st)) return false;
+  c->isDir = st.isDir;
+  c->size = st.size;
+  c->writeTime = st.writeTime;
   return true;
 }
 
@@ -79,33 +70,28 @@ void Record(const std::string& path, std::vector<CCopie>* made) {
 }
 
 int CopyInto(const std::string& from, const std::string& to, std::vector<CCopie>* made) {
-  const DWORD attrs = GetFileAttributesA(from.c_str());
-  if (attrs == INVALID_FILE_ATTRIBUTES) return -1;
-  if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
-    if (!CopyFileA(from.c_str(), to.c_str(), TRUE)) return -2;
+  CFsStat st;
+  if (!FsStat(from, &st)) return -1;
+  if (!st.isDir) {
+    if (!FsCopyFile(from, to)) return -2;
     Record(to, made);
     return 0;
   }
   // Any refusal, "access denied" included, is a failure: the copy makes a new
   // directory and never merges into one that exists.
-  if (!CreateDirectoryA(to.c_str(), nullptr)) return -3;
+  if (!FsCreateDirectory(to)) return -3;
   Record(to, made);
-  CWideFind find(from + "\\*");
-  if (!find.Valid()) return -4;
-  for (;;) {
-    if (!find.IsDots() && !find.Exact()) {
-      // The ANSI name may be another file's: copy nothing in its place.
-      SetLastError(ERROR_NO_UNICODE_TRANSLATION);
-      return -5;
-    }
-    if (!find.IsDots()) {
-      const std::string name = find.Data().cFileName;
-      if (CopyInto(from + "\\" + name, to + "\\" + name, made) != 0) return -5;
-    }
-    if (!find.Next()) break;
-  }
-  // A listing broken midway is a failure, not the end of the directory.
-  return GetLastError() == ERROR_NO_MORE_FILES ? 0 : -6;
+  // A name the code page cannot hold exactly may be another file's: the
+  // listing refuses it, and nothing is copied in its place. A listing broken
+  // midway is a failure, not the end of the directory.
+  std::vector<std::string> names;
+  const int listed = FsListDirectory(from, &names);
+  if (listed == -1) return -4;
+  if (listed == -2) return -5;
+  if (listed != 0) return -6;
+  for (const std::string& name : names)
+    if (CopyInto(from + "\\" + name, to + "\\" + name, made) != 0) return -5;
+  return 0;
 }
 
 }  // namespace
@@ -116,38 +102,37 @@ int CopyTree(const std::string& from, const std::string& to, std::vector<CCopie>
   const size_t first = list.size();
   const int r = CopyInto(from, to, &list);
   if (r == 0) {
-    SetLastError(0);
+    FsSetLastError(0);
     return 0;
   }
-  DWORD e = GetLastError();
-  if (e == 0) e = ERROR_GEN_FAILURE;
+  unsigned long e = FsLastError();
+  if (e == 0) e = kFsGenFailure;
   std::vector<CCopie> partial(list.begin() + static_cast<std::ptrdiff_t>(first), list.end());
   list.resize(first);
   int left = 0;
   DeleteCopied(partial, &left);
-  SetLastError(e);
+  FsSetLastError(e);
   return r;
 }
 
 int DeleteCopied(std::vector<CCopie>& made, int* left) {
   *left = 0;
-  DWORD firstError = 0;
+  unsigned long firstError = 0;
   std::vector<CCopie> kept;
   for (auto it = made.rbegin(); it != made.rend(); ++it) {
     CCopie now;
     if (!Stamp(it->path, &now)) continue;  // already gone
-    DWORD err = 0;
+    unsigned long err = 0;
     if (now.isDir != it->isDir || (!it->isDir && (now.size != it->size || now.writeTime != it->writeTime))) {
-      err = ERROR_FILE_EXISTS;  // replaced or changed since the copy: not ours to delete
+      err = kFsFileExists;  // replaced or changed since the copy: not ours to delete
     } else {
-      const DWORD attrs = GetFileAttributesA(it->path.c_str());
-      if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesA(it->path.c_str(), attrs & ~FILE_ATTRIBUTE_READONLY);
-      const BOOL ok = it->isDir ? RemoveDirectoryA(it->path.c_str()) : DeleteFileA(it->path.c_str());
+      CFsStat st;
+      const bool readOnly = FsStat(it->path, &st) && st.readOnly;
+      if (readOnly) FsSetReadOnly(it->path, false);
+      const bool ok = it->isDir ? FsRemoveDirectory(it->path) : FsDeleteFile(it->path);
       if (!ok) {
-        err = GetLastError();
-        if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY))
-          SetFileAttributesA(it->path.c_str(), attrs);
+        err = FsLastError();
+        if (readOnly) FsSetReadOnly(it->path, true);
       }
     }
     if (err == 0) continue;
@@ -157,7 +142,7 @@ int DeleteCopied(std::vector<CCopie>& made, int* left) {
   }
   made.assign(kept.rbegin(), kept.rend());
   if (*left == 0) return 0;
-  SetLastError(firstError);
+  FsSetLastError(firstError);
   return -1;
 }
 
@@ -183,35 +168,45 @@ bool HasDeviceName(const std::string& path) {
   return false;
 }
 
-unsigned long NameLimit(const std::string& path) {
+int NameLimit(const std::string& path, unsigned long* code) {
   size_t start = 0;
   while (start <= path.size()) {
     size_t end = path.find_first_of("\\/", start);
     if (end == std::string::npos) end = path.size();
     const size_t n = end - start;
-    if (n > kMaxComponent) return ERROR_FILENAME_EXCED_RANGE;
+    if (n > kMaxComponent) {
+      *code = kFsFilenameTooLong;
+      return -1;
+    }
     // "." and ".." name directories; any other run of dots and blanks would
     // be cut down to nothing, or to one of those, by the system's name rules.
-    if (n > 0 && path.find_first_not_of(". ", start) >= end && !(n == 1 && path[start] == '.') &&
-        !(n == 2 && path.compare(start, 2, "..") == 0))
-      return ERROR_INVALID_NAME;
+    if (n > 0 && path.find_first_not_of(". ", start) >= end && !EstEntreePoint(path.substr(start, n).c_str())) {
+      *code = kFsInvalidName;
+      return -2;
+    }
     start = end + 1;
   }
-  char buf[MAX_PATH * 4];
   // The ANSI calls may refuse to expand a name that is already too long.
-  const DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
+  const size_t n = FsFullPath(path).size();
   const size_t full = n == 0 ? path.size() : n;
-  return full >= MAX_PATH ? ERROR_FILENAME_EXCED_RANGE : 0;
+  if (full < kFsMaxPath) return 0;
+  *code = kFsFilenameTooLong;
+  return -1;
 }
 
-unsigned long CheckTarget(const std::string& from, const std::string& to, bool fromIsDir) {
-  if (HasDeviceName(to)) return ERROR_INVALID_NAME;
-  if (const unsigned long limit = NameLimit(to)) return limit;
+int CheckTarget(const std::string& from, const std::string& to, bool fromIsDir, unsigned long* code) {
+  if (HasDeviceName(to)) {
+    *code = kFsInvalidName;
+    return -1;
+  }
+  if (NameLimit(to, code) != 0) return -2;
   if (fromIsDir) {
     const std::string a = FullPath(from), b = FullPath(to);
     if (!a.empty() && b.size() > a.size() && (b[a.size()] == '\\' || a.back() == '\\') &&
-        AnsiCompareNoCase(a.data(), a.size(), b.data(), a.size()) == 0)
-      return ERROR_BAD_PATHNAME;
+        AnsiCompareNoCase(a.data(), a.size(), b.data(), a.size()) == 0) {
+      *code = kFsBadPathname;
+      return -3;
+    }
   }
   return 0;
 }

@@ -24,26 +24,26 @@ int CopyTree(const std::string& from, const std::string& to, std::vector<CCopie>
 int DeleteCopied(std::vector<CCopie>& made, int* left);
 
 // The checks made before a target is created: 0 when `to` may be made from
-// `from`, else a Win32 error code. A path component that is a reserved device
-// name (CON, NUL, COM1 ...) gives ERROR_INVALID_NAME: the system would send
-// the data to the device and report success. A name past the limits gives
-// the code of NameLimit. A directory moved or copied into its own tree gives
-// ERROR_BAD_PATHNAME: the copy would list the copy it is making and recurse
-// until the paths overflow. fromIsDir tells whether `from` is a directory, as
+// `from`, else a step number with *code the Win32 error to report. -1 a path
+// component is a reserved device name (CON, NUL, COM1 ...), ERROR_INVALID_NAME:
+// the system would send the data to the device and report success. -2 a name
+// past the limits, with the code of NameLimit. -3 a directory moved or copied
+// into its own tree, ERROR_BAD_PATHNAME: the copy would list the copy it is
+// making and recurse until the paths overflow. fromIsDir tells whether `from` is a directory, as
 // its entry knows: asking the file system again costs a directory scan under
 // Wine for every file of a batch.
-unsigned long CheckTarget(const std::string& from, const std::string& to, bool fromIsDir);
+int CheckTarget(const std::string& from, const std::string& to, bool fromIsDir, unsigned long* code);
 
 // The longest name of one path component the file systems take.
 constexpr size_t kMaxComponent = 255;
 
-// ERROR_FILENAME_EXCED_RANGE when a component of path is longer than
-// kMaxComponent or its full path does not fit the ANSI calls' MAX_PATH;
-// ERROR_INVALID_NAME for a component made only of dots and blanks other than
-// "." and ".." (the system would shorten it to nothing, or to the directory
-// itself); else 0. Without this check such names fail with codes that point
+// -1 (*code ERROR_FILENAME_EXCED_RANGE) when a component of path is longer
+// than kMaxComponent or its full path does not fit the ANSI calls' MAX_PATH;
+// -2 (*code ERROR_INVALID_NAME) for a component made only of dots and blanks
+// other than "." and ".." (the system would shorten it to nothing, or to the
+// directory itself); else 0. Without this check such names fail with codes that point
 // elsewhere (file or path not found, already exists).
-unsigned long NameLimit(const std::string& path);
+int NameLimit(const std::string& path, unsigned long* code);
 
 // True when some component of path is a reserved device name.
 bool HasDeviceName(const std::string& path);

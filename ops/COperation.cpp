@@ -1,68 +1,52 @@
 #include "ops/COperation.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <string>
 
 #include "ops/CFsHelpers.h"
 #include "os/AnsiCase.h"
+#include "os/CKCadence.h"
+#include "os/CNoms.h"
+#include "os/LocalTime.h"
+#include "os/OsFs.h"
 
 namespace {
-
-// Text after the last '.' that follows the last path separator.
-std::string Extension(const std::string& name) {
-  const size_t slash = name.find_last_of("\\/");
-  const size_t dot = name.rfind('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  return name.substr(dot + 1);
-}
-
-bool SameNoCase(const std::string& a, const std::string& b) {
-  return AnsiCompareNoCase(a.data(), a.size(), b.data(), b.size()) == 0;
-}
 
 // Creates the directories of target's path prefix, if it has one. A target
 // in the directory `from` lies in needs none, and is not asked for: under
 // Wine each question about a path scans its directory.
 bool CreatePrefix(const std::string& from, const std::string& target) {
-  const size_t slash = target.rfind('\\');
-  if (slash == std::string::npos) return true;
-  const size_t fromSlash = from.rfind('\\');
-  if (fromSlash == slash && AnsiCompareNoCase(from.data(), slash, target.data(), slash) == 0) return true;
-  return CreatePathDirectories(target.substr(0, slash + 1)) == 0;
+  const std::string dir = NomRepertoire(target);
+  if (dir.empty() || AnsiEqualNoCase(NomRepertoire(from), dir)) return true;
+  return CreatePathDirectories(dir) == 0;
 }
 
-int Fail(CFichier& e, DWORD code) {
-  e.lastError = code ? code : ERROR_GEN_FAILURE;
+int Fail(CFichier& e, unsigned long code) {
+  e.lastError = static_cast<uint32_t>(code ? code : kFsGenFailure);
   return kOpFailed;
 }
 
 // Copies the entry's file or tree to target, creating missing directories;
 // what the copy created goes to made.
 int CopyEntry(CFichier& e, const std::string& target, std::vector<CCopie>* made) {
-  if (const unsigned long refused = CheckTarget(e.name, target, e.isDir)) return Fail(e, refused);
-  if (!CreatePrefix(e.name, target) || CopyTree(e.name, target, made) != 0) return Fail(e, GetLastError());
+  unsigned long refused = 0;
+  if (CheckTarget(e.name, target, e.isDir, &refused) != 0) return Fail(e, refused);
+  if (!CreatePrefix(e.name, target) || CopyTree(e.name, target, made) != 0) return Fail(e, FsLastError());
   e.lastError = 0;
   return 0;
 }
 
-// Throttles progress reports to one every 500 ms.
+// Progress reports at the program's pace.
 class CProgress {
  public:
-  explicit CProgress(const COpCallbacks& cb) : cb_(cb), tick_(GetTickCount()) {}
+  explicit CProgress(const COpCallbacks& cb) : cb_(cb) {}
   void Done(int n) {
-    if (!cb_.progress) return;
-    const DWORD now = GetTickCount();
-    if (now - tick_ > 499) {
-      tick_ = now;
-      cb_.progress(n);
-    }
+    if (cb_.progress && cadence_.Due()) cb_.progress(n);
   }
 
  private:
   const COpCallbacks& cb_;
-  DWORD tick_;
+  CKCadence cadence_{false};
 };
 
 void Redraw(const COpCallbacks& cb, size_t i) {
@@ -88,14 +72,13 @@ std::vector<size_t> ReplayOrder(const std::vector<CFichier>& entries, int step, 
 // so that it fits wherever the name itself fits.
 std::string TempName(const std::string& from, int attempt) {
   static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  const size_t slash = from.rfind('\\');
-  const size_t start = slash == std::string::npos ? 0 : slash + 1;
-  const size_t len = from.size() - start;
+  const std::string dir = NomRepertoire(from);
+  const size_t len = from.size() - dir.size();
   std::string name = len <= 1 ? std::string() : std::string("~");
-  unsigned value = GetTickCount() + static_cast<unsigned>(attempt);
+  unsigned value = TickCountMs() + static_cast<unsigned>(attempt);
   const size_t width = len <= 1 ? 1 : std::min<size_t>(len - 1, 6);
   for (size_t i = 0; i < width; ++i, value /= 36) name += kDigits[value % 36];
-  return from.substr(0, start) + name;
+  return dir + name;
 }
 
 // Moves a file or directory. A change of letter case only goes through a
@@ -104,18 +87,18 @@ std::string TempName(const std::string& from, int attempt) {
 // fails the first is undone; should that fail too, *stuck is the name the
 // file is left under.
 bool MoveName(const std::string& from, const std::string& to, std::string* stuck) {
-  if (!SameNoCase(from, to)) return MoveFileA(from.c_str(), to.c_str()) != 0;
+  if (!AnsiEqualNoCase(from, to)) return FsMove(from, to);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string temp = TempName(from, attempt);
-    if (SameNoCase(temp, from)) continue;
-    if (!MoveFileA(from.c_str(), temp.c_str())) {
-      if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS) continue;
+    if (AnsiEqualNoCase(temp, from)) continue;
+    if (!FsMove(from, temp)) {
+      if (FsLastError() == kFsAlreadyExists || FsLastError() == kFsFileExists) continue;
       return false;
     }
-    if (MoveFileA(temp.c_str(), to.c_str())) return true;
-    const DWORD e = GetLastError();
-    if (!MoveFileA(temp.c_str(), from.c_str())) *stuck = temp;
-    SetLastError(e);
+    if (FsMove(temp, to)) return true;
+    const unsigned long e = FsLastError();
+    if (!FsMove(temp, from)) *stuck = temp;
+    FsSetLastError(e);
     return false;
   }
   return false;
@@ -124,13 +107,14 @@ bool MoveName(const std::string& from, const std::string& to, std::string* stuck
 }  // namespace
 
 int RenameEntry(CFichier& e, const std::string& target, const COpCallbacks& cb) {
-  const bool extensionChanged = !SameNoCase(Extension(e.name), Extension(target));
-  if (const unsigned long refused = CheckTarget(e.name, target, e.isDir)) return Fail(e, refused);
-  if (!CreatePrefix(e.name, target)) return Fail(e, GetLastError());
-  // MoveFileA never replaces an existing target.
+  const bool extensionChanged = !AnsiEqualNoCase(NomExtension(e.name), NomExtension(target));
+  unsigned long refused = 0;
+  if (CheckTarget(e.name, target, e.isDir, &refused) != 0) return Fail(e, refused);
+  if (!CreatePrefix(e.name, target)) return Fail(e, FsLastError());
+  // A move never replaces an existing target.
   std::string stuck;
   if (!MoveName(e.name, target, &stuck)) {
-    const DWORD code = GetLastError();
+    const unsigned long code = FsLastError();
     if (!stuck.empty()) e.name = stuck;
     return Fail(e, code);
   }
@@ -148,7 +132,7 @@ int OperateEntry(CFichier& e, int step, COpKind kind, const std::string& future,
                  int order) {
   if (future.empty()) return -1;
   if (future == e.name) return -2;
-  if (e.badName) return Fail(e, ERROR_NO_UNICODE_TRANSLATION);
+  if (e.badName) return Fail(e, kFsNoUnicodeTranslation);
   const std::string before = e.name;
   std::vector<CCopie> made;
   const int r = kind == COpKind::Rename ? RenameEntry(e, future, cb) : CopyEntry(e, future, &made);
@@ -203,7 +187,7 @@ void Replay(std::vector<CFichier>& entries, int step, COpKind kind, bool undo, c
     } else if (kind == COpKind::Copy && undo) {
       // Only what the copy made and that still holds what it wrote goes;
       // each thing left counts as one failure.
-      r = DeleteCopied(rec.copied, &left) == 0 ? 0 : Fail(e, GetLastError());
+      r = DeleteCopied(rec.copied, &left) == 0 ? 0 : Fail(e, FsLastError());
       if (r == 0) e.lastError = 0;
     } else if (kind == COpKind::Copy) {
       rec.copied.clear();

@@ -29,6 +29,10 @@ std::string AnsiUpperCopy(std::string s);
 void AnsiLowerInPlace(std::string& s);
 // Case-insensitive comparison of two byte strings through AnsiUpper; <0, 0, >0.
 int AnsiCompareNoCase(const char* a, size_t na, const char* b, size_t nb);
+// Equality without regard to case, as the file system matches names.
+inline bool AnsiEqualNoCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && AnsiCompareNoCase(a.data(), a.size(), b.data(), b.size()) == 0;
+}
 
 // The Windows-1252 casing table, available on every platform.
 unsigned char Cp1252Upper(unsigned char c);

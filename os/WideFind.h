@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "os/CNoms.h"
+
 #include <string>
 
 // The rule behind Exact(): ansi stands for wide only when it converts back to
@@ -28,10 +30,7 @@ class CWideFind {
   const WIN32_FIND_DATAA& Data() const { return fd_; }
   // Whether the names of Data() are exactly the file's names.
   bool Exact() const { return exact_; }
-  bool IsDots() const {
-    const char* n = fd_.cFileName;
-    return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0));
-  }
+  bool IsDots() const { return EstEntreePoint(fd_.cFileName); }
 
  private:
   void Convert(const WIN32_FIND_DATAW& w);

@@ -1,11 +1,14 @@
 // A scratch directory tree made of real files, removed at the end of a test.
+// Paths are Windows path texts on both sides; natively the tree lives under
+// the system's temporary directory and goes through the file-system seam.
 #pragma once
-
-#include <windows.h>
 
 #include <map>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
 
 class TempTree {
  public:
@@ -45,14 +48,17 @@ class TempTree {
   std::string Path(const std::string& rel) const { return root_ + "\\" + rel; }
 
   void Dir(const std::string& rel) const { CreateDirectoryA(Path(rel).c_str(), nullptr); }
-  void File(const std::string& rel, const std::string& content = "", DWORD attrs = 0) const {
+  static constexpr DWORD kReadOnly = FILE_ATTRIBUTE_READONLY;
+  // false when the file cannot be made (no such directory, a directory there).
+  bool File(const std::string& rel, const std::string& content = "", DWORD attrs = 0) const {
     HANDLE h = CreateFileA(Path(rel).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return;
+    if (h == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     if (!content.empty()) WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     CloseHandle(h);
     if (attrs) SetFileAttributesA(Path(rel).c_str(), attrs);
+    return true;
   }
 
  private:
@@ -90,3 +96,94 @@ class TempTree {
   }
   std::string root_;
 };
+#else
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "os/OsFile.h"
+#include "os/OsFs.h"
+
+class TempTree {
+ public:
+  TempTree() {
+    static int counter = 0;
+    const char* tmp = getenv("TMPDIR");
+    root_ = std::string(tmp && *tmp ? tmp : "/tmp") + "/vt" + std::to_string(getpid()) + "_" +
+            std::to_string(++counter);
+    FsCreateDirectory(root_);
+  }
+  ~TempTree() { Remove(root_); }
+  TempTree(const TempTree&) = delete;
+  TempTree& operator=(const TempTree&) = delete;
+
+  const std::string& Root() const { return root_; }
+  std::string Read(const std::string& rel) const {
+    COsFile f;
+    if (f.OpenRead(Native(Path(rel)).c_str()) != 0) return "<missing>";
+    std::string s;
+    char buf[4096];
+    uint32_t n = 0;
+    while (f.Read(buf, sizeof buf, &n) == 0 && n > 0) s.append(buf, n);
+    return s;
+  }
+  bool Exists(const std::string& rel) const {
+    CFsStat st;
+    return FsStat(Path(rel), &st);
+  }
+  std::map<std::string, std::string> Snapshot() const {
+    std::map<std::string, std::string> files;
+    Walk("", files);
+    return files;
+  }
+  std::string Path(const std::string& rel) const { return root_ + "\\" + rel; }
+
+  void Dir(const std::string& rel) const { FsCreateDirectory(Path(rel)); }
+  static constexpr uint32_t kReadOnly = 0x1;
+  bool File(const std::string& rel, const std::string& content = "", uint32_t attrs = 0) const {
+    COsFile f;
+    if (f.OpenWrite(Native(Path(rel)).c_str(), true) != 0) return false;
+    uint32_t put = 0;
+    if (!content.empty()) f.Write(content.data(), static_cast<uint32_t>(content.size()), &put);
+    f.Close();
+    if (attrs & kReadOnly) FsSetReadOnly(Path(rel), true);
+    return true;
+  }
+
+ private:
+  static std::string Native(std::string path) {
+    for (char& c : path)
+      if (c == '\\') c = '/';
+    return path;
+  }
+  void Walk(const std::string& rel, std::map<std::string, std::string>& files) const {
+    std::vector<std::string> names;
+    FsListDirectory(Path(rel), &names);
+    for (const std::string& name : names) {
+      CFsStat st;
+      if (!FsStat(Path(rel + name), &st)) continue;
+      if (st.isDir)
+        Walk(rel + name + "\\", files);
+      else
+        files[rel + name] = Read(rel + name);
+    }
+  }
+  static void Remove(const std::string& dir) {
+    std::vector<std::string> names;
+    FsListDirectory(dir, &names);
+    FsSetReadOnly(dir, false);
+    for (const std::string& name : names) {
+      const std::string full = dir + "\\" + name;
+      CFsStat st;
+      if (!FsStat(full, &st)) continue;
+      FsSetReadOnly(full, false);
+      if (st.isDir)
+        Remove(full);
+      else
+        FsDeleteFile(full);
+    }
+    FsRemoveDirectory(dir);
+  }
+  std::string root_;
+};
+#endif

@@ -23,9 +23,7 @@ ExprOptions EngineOptions() {
   o.numDsNomPad = c.num_ds_nom_pad;
   o.numDsNomAjo = c.num_ds_nom_ajo;
   o.numPistePad = c.num_piste_pad;
-  o.uniteKo = Txt(335);
-  o.uniteMo = Txt(336);
-  o.uniteGo = Txt(334);
+  o.unites = CSizeUnits{Txt(335), Txt(336), Txt(334)};
   return o;
 }
 

@@ -26,11 +26,13 @@ class CKListView {
   int FocusedItem() const {
     return static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
   }
-  void SetFocusItem(int i) {
+  void SetFocusItem(int i) { SetItemState(i, LVIS_FOCUSED, LVIS_FOCUSED); }
+  // The state bits of mask of row i (-1: every row) set to state.
+  void SetItemState(int i, UINT state, UINT mask) {
     LVITEMA item = {};
-    item.stateMask = LVIS_FOCUSED;
-    item.state = LVIS_FOCUSED;
-    SendMessageA(hwnd_, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&item));
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageA(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
   }
   // Invalidates the rows of [first, last] that are on screen. Rows out of
   // view, or every row of a hidden list, are painted from their data when

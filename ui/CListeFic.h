@@ -1,6 +1,9 @@
-// The file list: the entries of the current directory shown in a virtual
-// (owner-data) report list view, the directory loads that fill it, and the
-// navigation history of Back and Forward.
+// The list controller: the entries of the current directory shown in a
+// virtual (owner-data) report list view, the directory loads that fill it, the
+// operations over its selection and the navigation history of Back and
+// Forward. Its members are defined by concern: CListeFic.cpp (creation, cells,
+// status texts), CListeFicLoad.cpp, CListeFicOps.cpp, CListeFicSelection.cpp
+// and CListeFicTri.cpp.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +19,7 @@
 #include "ops/COperation.h"
 #include "files/CNavHistory.h"
 #include "ui/CKListView.h"
-
-class CStatusbar;
+#include "ui/CStatusTexts.h"
 
 class CListeFic : public CKListView {
  public:
@@ -31,7 +33,7 @@ class CListeFic : public CKListView {
   static const std::vector<int>& Columns();
 
   HWND Create(HWND owner, HINSTANCE inst, int id, bool visible);
-  void SetStatusbar(CStatusbar* status) { status_ = status; }
+  void SetStatusbar(CStatusTexts* status) { status_ = status; }
 
   // What the next load is asked to do; moved into the job when it starts.
   CLoadRequest& Pending() { return pending_; }
@@ -135,6 +137,8 @@ class CListeFic : public CKListView {
   // Focus on row, made visible; `only` also makes it the one highlighted row.
   void FocusRow(int row, bool only);
   void EndLabelEdit();
+  // "Unable to access %s" in a box.
+  void ShowAccessError(const std::string& dir) const;
   // Gives the new list of a reload the selection and the history records of
   // the old one, matching entries by name.
   void CarryOver(std::vector<CFichier>& fresh) const;
@@ -162,7 +166,7 @@ class CListeFic : public CKListView {
 
   CTypeCache types_;
   HWND owner_ = nullptr;
-  CStatusbar* status_ = nullptr;
+  CStatusTexts* status_ = nullptr;
   CListeModel model_;
   CHistorique history_;
   CLoadRequest pending_;

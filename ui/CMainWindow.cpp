@@ -4,7 +4,7 @@
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
-#include "expr/CNoms.h"
+#include "os/CNoms.h"
 #include "os/CurrentDir.h"
 #include "res/resource.h"
 #include "ui/CMessages.h"

@@ -47,6 +47,17 @@ void CStatusbar::SetText(Pane pane, const std::string& text) {
   if (hwnd_) SendMessageA(hwnd_, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+CStatusTexts::WorkerWriter CStatusbar::TextWriterForWorker() const {
+  const HWND hwnd = hwnd_;
+  return [hwnd](const std::string& text) {
+    if (!hwnd) return;
+    DWORD_PTR ignored = 0;
+    // The main thread may be busy waiting for the worker to stop: never block on it.
+    SendMessageTimeoutA(hwnd, SB_SETTEXTA, kText, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK, 200,
+                        &ignored);
+  };
+}
+
 std::string CStatusbar::Text(Pane pane) const {
   if (!hwnd_) return {};
   const int len = LOWORD(SendMessageA(hwnd_, SB_GETTEXTLENGTHA, pane, 0));

@@ -6,13 +6,15 @@
 
 #include <string>
 
-class CStatusbar {
+#include "ui/CStatusTexts.h"
+
+class CStatusbar : public CStatusTexts {
  public:
-  enum Pane { kText = 0, kOper = 1, kSelSize = 2, kSel = 3 };
   HWND Create(HWND parent, HINSTANCE inst, int id);
   HWND Hwnd() const { return hwnd_; }
   void Layout();  // pane widths from their widest sample texts, in the status font
-  void SetText(Pane pane, const std::string& text);
+  void SetText(Pane pane, const std::string& text) override;
+  WorkerWriter TextWriterForWorker() const override;
   std::string Text(Pane pane) const;
 
  private:

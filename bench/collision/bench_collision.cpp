@@ -13,6 +13,7 @@
 #include "expr/CCollision.h"
 #include "expr/CNettoyage.h"
 #include "os/AnsiCase.h"
+#include "os/CNoms.h"
 
 namespace {
 
@@ -85,10 +86,10 @@ size_t RunScan(const std::vector<Entry>& v, bool base_form, double* secs) {
   size_t sum = 0;
   const auto t0 = std::chrono::steady_clock::now();
   for (const Entry& e : v) {
-    const std::string prefix = base_form ? PartieBase(net.Nettoye(e.prefix, e.dir)) : net.Nettoye(e.prefix, e.dir);
+    const std::string prefix = base_form ? NomBase(net.Nettoye(e.prefix, e.dir)) : net.Nettoye(e.prefix, e.dir);
     size_t c = 0;
     for (const auto& name : earlier) {
-      const std::string cand = base_form ? PartieBase(name) : name;
+      const std::string cand = base_form ? NomBase(name) : name;
       if (cand.size() >= prefix.size() &&
           AnsiCompareNoCase(cand.data(), prefix.size(), prefix.data(), prefix.size()) == 0)
         ++c;

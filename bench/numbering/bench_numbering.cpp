@@ -13,7 +13,7 @@
 #include "expr/CCalculNoms.h"
 #include "expr/CHooksProgramme.h"
 #include "expr/CNettoyage.h"
-#include "expr/CNoms.h"
+#include "os/CNoms.h"
 
 namespace {
 

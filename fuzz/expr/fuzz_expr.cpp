@@ -13,7 +13,7 @@
 #include "expr/CEvaluateur.h"
 #include "expr/CHooksProgramme.h"
 #include "expr/CNettoyage.h"
-#include "expr/CNoms.h"
+#include "os/CNoms.h"
 
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

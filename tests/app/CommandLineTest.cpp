@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/CCommandLine.h"
+#include "os/OsFs.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ std::string Favourite(const std::string& title) {
 CCommandLine Scan(std::vector<std::string> args) {
   Args a(std::move(args));
   CCommandLine cl;
-  ScanCommandLine(a.argc(), a.argv(), cl, Favourite, SystemLongName);
+  ScanCommandLine(a.argc(), a.argv(), cl, Favourite, LongName);
   return cl;
 }
 

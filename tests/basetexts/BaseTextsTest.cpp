@@ -21,27 +21,6 @@ TEST(BaseTexts, AttributeLettersInFixedOrder) {
   for (const auto& c : cases) EXPECT_EQ(AttributeLetters(c.attrs), c.letters) << std::hex << c.attrs;
 }
 
-TEST(BaseTexts, SizeText) {
-  const struct {
-    uint64_t size;
-    bool bytes;
-    const char* text;
-  } cases[] = {
-      {0, false, "0"},
-      {1023, false, "1023"},
-      {1024, false, "1.00 KB"},
-      {1536, false, "1.50 KB"},
-      {1048575, false, "1024.00 KB"},
-      {1048576, false, "1.00 MB"},
-      {1073741824ull, false, "1.00 GB"},
-      {5ull << 40, false, "5120.00 GB"},
-      {1048576, true, "1048576"},
-      {18446744073709551615ull, true, "18446744073709551615"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SizeText(c.size, c.bytes, "KB", "MB", "GB"), c.text) << c.size;
-  EXPECT_EQ(SizeText(2048, false, "Ko", "Mo", "Go"), "2.00 Ko");
-}
-
 TEST(NavHistory, AddBackForward) {
   CNavHistory h;
   std::string dir;

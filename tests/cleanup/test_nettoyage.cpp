@@ -4,6 +4,7 @@
 #include <string>
 
 #include "expr/CNettoyage.h"
+#include "os/CNoms.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "expr/CCollision.h"
+#include "os/CNoms.h"
 #include "expr/CNettoyage.h"
 #include "os/AnsiCase.h"
 
@@ -93,16 +94,6 @@ TEST(Collision, EmptyPrefixCountsEveryEarlierName) {
   EXPECT_EQ(0u, index.Taille());
 }
 
-TEST(Collision, BaseParts) {
-  const struct {
-    const char* name;
-    const char* base;
-  } cases[] = {{"a.b.c", "a.b"},       {"dir.x\\file", "file"}, {"d\\f.txt", "f"}, {".bashrc", ""},
-               {"noext", "noext"},     {"a\\b\\", ""},          {"", ""},         {"x.", "x"},
-               {"C:\\a.b\\c.d", "c"}};
-  for (const auto& c : cases) EXPECT_EQ(c.base, PartieBase(c.name)) << c.name;
-}
-
 // Prefixes that end inside an edge of the tree, at its end, or past it.
 TEST(Collision, PrefixTreeSplits) {
   CArbrePrefixes t;
@@ -136,12 +127,12 @@ TEST(Collision, IndexMatchesTheDefinitionOnRandomNames) {
     for (int i = 0; i < 3000; ++i) {
       const std::string prefix = random_text(round == 3 ? 1 : 6);
       ASSERT_EQ(NaiveCount(earlier, prefix), index.Compter(prefix)) << prefix;
-      ASSERT_EQ(NaiveCount(earlier_bases, PartieBase(prefix)), index.CompterBase(prefix)) << prefix;
+      ASSERT_EQ(NaiveCount(earlier_bases, NomBase(prefix)), index.CompterBase(prefix)) << prefix;
       // Often the future name starts with a prefix used before.
       const std::string name = (rng() % 2 ? prefix : std::string()) + random_text(8);
       index.Ajouter(name);
       earlier.push_back(name);
-      earlier_bases.push_back(PartieBase(name));
+      earlier_bases.push_back(NomBase(name));
     }
     EXPECT_EQ(earlier.size(), index.Taille());
   }
@@ -184,15 +175,6 @@ TEST(Collision, NumberSizes) {
   } cases[] = {{false, 5, 3}, {true, 0, 3},  {true, 21, 3}, {true, 1, 1}, {true, 20, 20},
                {true, -2, 3}, {true, 999999999999LL, 3}};
   for (const auto& c : cases) EXPECT_EQ(c.expected, TailleNombre(c.given, c.value, 3));
-  EXPECT_EQ("-5", FormaterNombre(-5, 1));
-  EXPECT_EQ("7", FormaterNombre(7, 0));
-  EXPECT_EQ("000", FormaterNombre(0, 3));
-  EXPECT_EQ("-0012", FormaterNombre(-12, 5));
-  EXPECT_EQ("-9223372036854775808", FormaterNombre(INT64_MIN, 3));
-  // Sizes from the configuration file past the options page's 20.
-  EXPECT_EQ(std::string(49, '0') + "7", FormaterNombre(7, 50));
-  EXPECT_EQ("-" + std::string(98, '0') + "7", FormaterNombre(-7, 100));
-  EXPECT_EQ(static_cast<size_t>(kTailleNombreLimite), FormaterNombre(7, INT32_MAX).size());
 }
 
 TEST(Collision, OptionsPageSizeCheckNamesTheFirstFaultyField) {

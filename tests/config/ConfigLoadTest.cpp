@@ -224,6 +224,14 @@ TEST_F(ConfigLoad, ValidationsPutDefaultsBackAndMarkThemModified) {
   EXPECT_EQ(RawValue(path, "affichage", "grille"), "yes");
 }
 
+TEST_F(ConfigLoad, AReplacementWithAControlCharacterIsRefusedAsTheCleanUpRefusesIt) {
+  const std::string path = NewIniPath("ctlrepl");
+  WriteBytes(path, std::string(kVersion11) + "[modif]\r\nremp_car_inv=a\x01b\r\n");
+  ASSERT_EQ(LoadFrom(path), 0);
+  EXPECT_EQ(Config().remp_car_inv.Get(), "_");
+  EXPECT_TRUE(Config().remp_car_inv.Modified());
+}
+
 TEST_F(ConfigLoad, WindowRectanglesNeedMoreThanThirtyPixelsOnTheWorkArea) {
   const RECT work{0, 0, 1024, 768};
   struct Case {

@@ -10,6 +10,7 @@
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
+#include "files/Formats.h"
 #include "config/IniFiles.h"
 #include "ui/CRebarLabels.h"
 
@@ -118,6 +119,21 @@ TEST(TextTable, FrenchTextsAreWindows1252AndUnitsAreGiven) {
   EXPECT_STREQ(Txt(40011), "&Help\tF1");
   EXPECT_EQ(Langue().Text(294), nullptr);
   EXPECT_STREQ(Txt(294), "");
+}
+
+TEST(TextTable, MessageFormatsTakeTheArgumentsTheProgramGives) {
+  const std::string s = "C:\\dir";
+  const struct {
+    int id;
+    std::vector<CArgTexte> args;
+  } uses[] = {{26, {s}},   {31, {1}},    {33, {s}},    {34, {1, s}}, {258, {1, s}}, {300, {1}},
+              {302, {1}},  {304, {1}},   {306, {1}},   {322, {1, 2}}, {324, {1, 2}}, {326, {s}}};
+  for (int language : {0, 1}) {
+    Language in(language);
+    for (const auto& u : uses) EXPECT_TRUE(FormatComplet(Txt(u.id), u.args)) << u.id << " in " << language;
+  }
+  EXPECT_FALSE(FormatComplet("%d error%s", {1}));
+  EXPECT_FALSE(FormatComplet("%s", {1}));
 }
 
 TEST(TextTable, HelpTopicsMapToTheLanguagesResources) {

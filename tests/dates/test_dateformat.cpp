@@ -150,88 +150,7 @@ TEST(DateFormat, FileTimesFormatInLocalTime) {
   EXPECT_EQ("", f.Formater(FromUnix(1105790400), ""));
 }
 
-// --- Date variables -------------------------------------------------------
-
-const uint64_t kPhoto = Local(2005, 2, 1, 10, 0, 0);
-
-struct VariableCase {
-  const char* what;
-  EPartieDate partie;
-  bool bloc;
-  const char* format;
-  bool a_duree;
-  int64_t duree;
-  int64_t ajo;
-  const char* expected;
-};
-
-TEST(DateVariable, PhotoExamples) {
-  const VariableCase cases[] = {
-      {"%Xdo{\"%d-%m-%Y\"}", EPartieDate::kTout, true, "%d-%m-%Y", false, 0, 0, "01-02-2005"},
-      {"%Xdo{\"%H%M%S\",1h1m1s}", EPartieDate::kTout, true, "%H%M%S", true, 3661, 0, "110101"},
-      {"%Xdot{\"\",-2h}", EPartieDate::kHeure, true, "", true, -7200, 0, "080000"},
-      {"%Xdod{,48h}", EPartieDate::kDate, true, "", true, 172800, 0, "20050203"},
-      {"%Xdo", EPartieDate::kTout, false, "", false, 0, 0, "20050201_100000"},
-      {"%Xdod", EPartieDate::kDate, false, "", false, 0, 0, "20050201"},
-      {"%Xdot", EPartieDate::kHeure, false, "", false, 0, 0, "100000"},
-      {"%Xdo{} (empty block)", EPartieDate::kTout, true, "", false, 0, 0, "20050201_100000"},
-      {"ajo 3600, %Xdo", EPartieDate::kTout, false, "", false, 0, 3600, "20050201_110000"},
-      {"ajo 3600, %Xdo{,0}", EPartieDate::kTout, true, "", true, 0, 3600, "20050201_100000"},
-      {"ajo 3600, %Xdo{,} keeps ajo", EPartieDate::kTout, true, "", false, 0, 3600, "20050201_110000"},
-      {"ajo -36000, %Xdot", EPartieDate::kHeure, false, "", false, 0, -36000, "000000"},
-      {"shift before 1970", EPartieDate::kTout, true, "%Y", true, -40LL * 366 * 86400, 0, ""},
-      {"shift to 3001", EPartieDate::kTout, true, "%Y", true, 996LL * 365 * 86400 + 400 * 86400, 0, "3001"},
-      {"shift past the last file time", EPartieDate::kTout, true, "%Y", true, kDureeLimite, 0, ""},
-      {"negative shift past 1601", EPartieDate::kTout, true, "%Y", true, -kDureeLimite, 0, ""},
-  };
-  const CDateFormat f(EnglishLocaleDates());
-  const std::string stored = "2005:02:01 10:00:00";
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    CDateOptions o;
-    o.ajo = c.ajo;
-    CBlocDate b;
-    b.format = c.format;
-    b.a_duree = c.a_duree;
-    b.duree = c.duree;
-    EXPECT_EQ(c.expected, f.Variable(kPhoto, &stored, c.partie, c.bloc ? &b : nullptr, o));
-  }
-}
-
-TEST(DateVariable, StoredTextFallback) {
-  const CDateFormat f(EnglishLocaleDates());
-  const std::string stored = "0000:00:00 00:00:00";
-  CDateOptions on;
-  CDateOptions off;
-  off.vide_fmt_ko = false;
-  CBlocDate b;
-  b.format = "%Y";
-  b.a_duree = true;
-  b.duree = 3600;
-  // No date: empty with vide_fmt_ko on, the stored text with it off, even
-  // when an offset or a format is given.
-  EXPECT_EQ("", f.Variable(0, &stored, EPartieDate::kTout, nullptr, on));
-  EXPECT_EQ(stored, f.Variable(0, &stored, EPartieDate::kTout, nullptr, off));
-  EXPECT_EQ(stored, f.Variable(0, &stored, EPartieDate::kDate, &b, off));
-  // A valid date before 1970 is not a missing date: empty, never the text.
-  EXPECT_EQ("", f.Variable(Local(1969, 6, 1, 0, 0, 0), &stored, EPartieDate::kTout, nullptr, off));
-  // %D has no stored text.
-  EXPECT_EQ("", f.Variable(0, nullptr, EPartieDate::kTout, nullptr, off));
-}
-
-TEST(DateVariable, OptionFormatsAreUsed) {
-  const CDateFormat f(EnglishLocaleDates());
-  CDateOptions o;
-  o.fmt_d = "%d.%m.%y";
-  o.fmt_t = "%Hh%M";
-  o.fmt_dt = "%#c";
-  EXPECT_EQ("01.02.05", f.Variable(kPhoto, nullptr, EPartieDate::kDate, nullptr, o));
-  EXPECT_EQ("10h00", f.Variable(kPhoto, nullptr, EPartieDate::kHeure, nullptr, o));
-  EXPECT_EQ("Tuesday, February 1, 2005 10:00:00 AM",
-            f.Variable(kPhoto, nullptr, EPartieDate::kTout, nullptr, o));
-  o.fmt_t.clear();
-  EXPECT_EQ("", f.Variable(kPhoto, nullptr, EPartieDate::kHeure, nullptr, o));
-}
+// --- Date shifts ----------------------------------------------------------
 
 TEST(DateVariable, ShiftArithmeticAtTheLimits) {
   FileTime out = 0;
@@ -248,16 +167,6 @@ TEST(DateVariable, ShiftArithmeticAtTheLimits) {
   EXPECT_EQ(-1, DecalerDate(1, INT64_MAX, &out));
   EXPECT_EQ(-1, DecalerDate(kFileTimeMax, INT64_MIN, &out));
   EXPECT_EQ(-1, DecalerDate(1, 922337203686LL, &out));
-}
-
-TEST(DateVariable, CurrentTimeIsReadOncePerRun) {
-  CDateCourante d;
-  const FileTime first = d.Lire(0);
-  EXPECT_NE(0u, first);
-  for (int i = 1; i < 1000; ++i) ASSERT_EQ(first, d.Lire(i));
-  // A later file read first (no index 0 yet) still reads the clock.
-  CDateCourante late;
-  EXPECT_NE(0u, late.Lire(5));
 }
 
 #ifdef _WIN32

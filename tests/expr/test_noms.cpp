@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "expr/CNoms.h"
-#include "expr/CTexteNum.h"
+#include "os/CNoms.h"
 
 struct NomRow {
   const char* name;
@@ -25,6 +24,8 @@ TEST(Noms, PartsOfNames) {
       {"C:\\x\\y.txt", "y.txt", "y", "txt", "C:\\x\\", ""},
       {"\\\\srv\\sh\\f.z", "f.z", "f", "z", "\\\\srv\\sh\\", ""},
       {"dir\\", "", "", "", "dir\\", "dir\\"},
+      {"dir.x\\file", "file", "file", "", "dir.x\\", "dir.x\\"},
+      {"C:\\a.b\\c.d", "c.d", "c", "d", "C:\\a.b\\", ""},
   };
   for (const NomRow& r : rows) {
     EXPECT_EQ(NomSansChemin(r.name), r.sansChemin) << r.name;
@@ -33,6 +34,23 @@ TEST(Noms, PartsOfNames) {
     EXPECT_EQ(NomRepertoire(r.name), r.rep) << r.name;
     EXPECT_EQ(RepRelatif(r.name), r.repRelatif) << r.name;
   }
+}
+
+TEST(Noms, DirectoryOfAFullNameKeepsOnlyARootSeparator) {
+  const struct {
+    const char* name;
+    const char* dir;
+  } rows[] = {{"C:\\a\\b.txt", "C:\\a"}, {"C:\\b.txt", "C:\\"}, {"C:\\", "C:\\"},
+              {"\\\\srv\\sh\\f", "\\\\srv\\sh"}, {"\\f", "\\"}, {"f", ""}, {"", ""}};
+  for (const auto& r : rows) EXPECT_EQ(RepertoireDe(r.name), r.dir) << r.name;
+}
+
+TEST(Noms, DotEntriesAndInvalidCharacters) {
+  EXPECT_TRUE(EstEntreePoint("."));
+  EXPECT_TRUE(EstEntreePoint(".."));
+  for (const char* n : {"...", ".a", "a", ""}) EXPECT_FALSE(EstEntreePoint(n)) << n;
+  for (const char* s : {"a:b", "x|", "\\", "a\tb", "\x1f"}) EXPECT_TRUE(ContientInvalide(s)) << s;
+  for (const char* s : {"_", "", "a b", "\x7f\xe9"}) EXPECT_FALSE(ContientInvalide(s)) << s;
 }
 
 TEST(Noms, AbsoluteNames) {
@@ -82,23 +100,4 @@ TEST(Noms, ParentLevels) {
       {"a", "", 1, ""},
   };
   for (const auto& r : rows) EXPECT_EQ(RepParent(r.name, r.cur, r.level), r.expected) << r.name << " " << r.level;
-}
-
-TEST(TexteNum, NumbersAndSizes) {
-  EXPECT_EQ(FormatNombre(1, 3), "001");
-  EXPECT_EQ(FormatNombre(-1, 3), "-01");
-  EXPECT_EQ(FormatNombre(12345, 1), "12345");
-  struct Row {
-    uint64_t size;
-    char form;
-    const char* expected;
-  } rows[] = {
-      {0, 0, "0"},           {1023, 0, "1023"},          {1024, 0, "1.00 KB"},
-      {1048576, 0, "1.00 MB"}, {1073741824, 0, "1.00 GB"}, {1536, 0, "1.50 KB"},
-      {1536, 'k', "1.50"},   {1536, 'b', "1536"},        {1536, 'm', "0.00"},
-      {5368709120ULL, 'g', "5.00"}, {18446744073709551615ULL, 'b', "18446744073709551615"},
-      {1048575, 0, "1024.00 KB"},
-  };
-  for (const auto& r : rows) EXPECT_EQ(FormatTaille(r.size, r.form, "KB", "MB", "GB"), r.expected) << r.size;
-  EXPECT_EQ(FormatTaille(2048, 0, "Ko", "Mo", "Go"), "2.00 Ko");
 }

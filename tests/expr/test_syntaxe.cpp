@@ -204,6 +204,9 @@ TEST(Syntaxe, DateVariables) {
       {"[%dm{\"%Y%m%d\",-1000000000000h}]", "[]"},
       {"[%dm{\"%Y%m%d\",99999999999999999999h}]", "[]"},
       {"[%D{\"%Y\",1000000000000h}]", "[]"},
+      {"%Xdo{}", "20050201_100000"},
+      {"[%Xdo{\"%Y\",-351360h}]", "[]"},  // shifted before 1970
+      {"%Xdo{\"%Y\",8734560h}", "3001"},
   };
   Check(rows, sizeof rows / sizeof *rows, Riche());
 }
@@ -215,6 +218,14 @@ TEST(Syntaxe, DateOptions) {
   EXPECT_EQ(Evaluer("%dm{,0}", e, o), "20020101_000000");
   EXPECT_EQ(Evaluer("%dm", e, o), "20020101_010000");
   EXPECT_EQ(Evaluer("%dm{,-1h}", e, o), "20011231_230000");
+  EXPECT_EQ(Evaluer("%Xdo{,}", e, o), "20050201_110000");  // no digits after the comma: ajo stays
+  ExprOptions back;
+  back.ajo = -36000;
+  EXPECT_EQ(Evaluer("%Xdot", e, back), "000000");
+  back.fmtT = "%Hh%M";
+  EXPECT_EQ(Evaluer("%Xdot{,0}", e, back), "10h00");
+  back.fmtT = "";
+  EXPECT_EQ(Evaluer("[%Xdot{,0}]", e, back), "[]");
   o.fmtD = "%d";
   o.fmtDt = "";
   EXPECT_EQ(Evaluer("%dmd|%dm", e, o), "01|");  // an empty format gives empty text
@@ -224,6 +235,7 @@ TEST(Syntaxe, DateOptions) {
   keep.videFmtKo = false;
   EXPECT_EQ(Evaluer("[%Xdo]", e), "[]");
   EXPECT_EQ(Evaluer("[%Xdo]", e, keep), "[exif text]");
+  EXPECT_EQ(Evaluer("[%Xdo{\"%Y\",1h}]", e, keep), "[exif text]");  // even with a format and a shift
   // Dates before 1970 give empty text; an offset cannot wrap the time.
   e.items.dates.Set(8, Ft(1969, 12, 31));
   EXPECT_EQ(Evaluer("[%dm]", e), "[]");

@@ -277,41 +277,6 @@ TEST(ListeModel, CarriedSelectionIsRenumbered) {
   CheckInvariant(m);
 }
 
-TEST(ListeModel, SizeTexts) {
-  const CSizeUnits en;
-  CSizeUnits fr;
-  fr.kb = "Ko";
-  fr.mb = "Mo";
-  fr.gb = "Go";
-  struct Case {
-    int64_t size;
-    const CSizeUnits* units;
-    const char* expected;
-  } cases[] = {
-      {0, &en, "0"},
-      {1023, &en, "1023"},
-      {1024, &en, "1.00 KB"},
-      {1536, &fr, "1.50 Ko"},
-      {1048575, &en, "1024.00 KB"},
-      {1048576, &en, "1.00 MB"},
-      {1048576, &fr, "1.00 Mo"},
-      {1073741823, &en, "1024.00 MB"},
-      {1073741824, &en, "1.00 GB"},
-      {int64_t{10995116277760}, &fr, "10240.00 Go"},
-      {-5, &en, "-5"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(CListeModel::FormatSize(c.size, *c.units), c.expected) << c.size;
-}
-
-TEST(ListeModel, CounterTexts) {
-  CListeModel m;
-  m.SetEntries(Make({{"a", false, 1000}, {"b", false, 1048}, {"c"}}), false);
-  m.SelectRows({0, 1});
-  EXPECT_EQ(m.CountersText("Sel:%d/%d"), "Sel:2/3");
-  EXPECT_EQ(m.SizeText("Sel size:%s", CSizeUnits()), "Sel size:2.00 KB");
-  EXPECT_EQ(m.CountersText("%d%%%s %d %d"), "2%3 %d %d") << "extra fields stay text";
-}
-
 TEST(ListeModel, NaturalCompare) {
   struct Case {
     const char* a;

@@ -11,7 +11,7 @@
 #include "expr/CCalculNoms.h"
 #include "expr/CHooksProgramme.h"
 #include "expr/CNettoyage.h"
-#include "expr/CNoms.h"
+#include "os/CNoms.h"
 #include "os/AnsiCase.h"
 
 namespace {

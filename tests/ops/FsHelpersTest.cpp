@@ -2,6 +2,7 @@
 
 #include "TempTree.h"
 #include "ops/CFsHelpers.h"
+#include "os/OsFs.h"
 
 TEST(FsHelpers, CreatePathDirectories) {
   TempTree t;
@@ -43,7 +44,7 @@ TEST(FsHelpers, CopyTreeAndDeleteWhatItMade) {
   TempTree t;
   t.Dir("src");
   t.Dir("src\\in");
-  t.File("src\\in\\f", "F", FILE_ATTRIBUTE_READONLY);
+  t.File("src\\in\\f", "F", TempTree::kReadOnly);
   t.File("src\\g", "G");
   t.Dir("dst");
   std::vector<CCopie> made;
@@ -65,8 +66,8 @@ TEST(FsHelpers, CopyTreeAndDeleteWhatItMade) {
   EXPECT_EQ(t.Read("copy\\g"), "changed");
   EXPECT_EQ(t.Read("copy\\in\\mine"), "M");
   // Once the others' files are gone, what is left of the copy goes too.
-  DeleteFileA(t.Path("copy\\in\\mine").c_str());
-  DeleteFileA(t.Path("copy\\g").c_str());
+  FsDeleteFile(t.Path("copy\\in\\mine"));
+  FsDeleteFile(t.Path("copy\\g"));
   EXPECT_EQ(DeleteCopied(made, &left), 0);
   EXPECT_EQ(left, 0);
   EXPECT_FALSE(t.Exists("copy"));

@@ -9,16 +9,16 @@
 #include "TempTree.h"
 #include "files/CFichier.h"
 #include "ops/COperation.h"
+#include "os/CurrentDir.h"
+#include "os/OsFs.h"
 
 class OpsFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    char cwd[MAX_PATH];
-    GetCurrentDirectoryA(sizeof cwd, cwd);
-    previous_ = cwd;
-    SetCurrentDirectoryA(tree.Root().c_str());
+    previous_ = CurrentDirectory();
+    ChangeDirectory(tree.Root());
   }
-  void TearDown() override { SetCurrentDirectoryA(previous_.c_str()); }
+  void TearDown() override { ChangeDirectory(previous_); }
 
   // One entry per name, all selected in the given order, with future names.
   void Select(const std::vector<std::pair<std::string, std::string>>& names) {
@@ -28,8 +28,7 @@ class OpsFixture : public ::testing::Test {
       CFichier e;
       e.name = n.first;
       e.futureName = n.second;
-      e.isDir = (GetFileAttributesA(n.first.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-                GetFileAttributesA(n.first.c_str()) != INVALID_FILE_ATTRIBUTES;
+      e.isDir = IsDirectory(n.first);
       e.selOrder = static_cast<int>(entries.size());
       selection.push_back(static_cast<int>(entries.size()));
       entries.push_back(e);

@@ -41,18 +41,14 @@ class CIntrus {
     const std::string name = names[rng() % 7];
     auto mine = made_.find(name);
     if (mine != made_.end()) {
-      if (t_.Read(name) == mine->second && DeleteFileA(t_.Path(name).c_str())) {
+      if (t_.Read(name) == mine->second && FsDeleteFile(t_.Path(name))) {
         live_.erase(mine->second);
         made_.erase(mine);
       }
       return;
     }
     const std::string content = "intruder " + std::to_string(tag) + " " + name;
-    HANDLE h = CreateFileA(t_.Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return;  // taken, or no such directory
-    DWORD put = 0;
-    WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &put, nullptr);
-    CloseHandle(h);
+    if (t_.Exists(name) || !t_.File(name, content)) return;  // taken, or no such directory
     made_[name] = content;
     live_.insert(content);
     known_.insert(content);
@@ -82,7 +78,7 @@ TEST_F(Safety, RandomOperationsNeverLoseData) {
   int iterations = 0;
   while (std::chrono::steady_clock::now() < deadline) {
     TempTree t;
-    SetCurrentDirectoryA(t.Root().c_str());
+    ChangeDirectory(t.Root());
     std::vector<std::pair<std::string, std::string>> files;
     const int count = 2 + static_cast<int>(rng() % 5);
     std::set<std::string> used;
@@ -93,7 +89,7 @@ TEST_F(Safety, RandomOperationsNeverLoseData) {
     }
     if (rng() % 2) {
       t.Dir("tree");
-      t.File("tree\\inside", "inside " + std::to_string(iterations), FILE_ATTRIBUTE_READONLY);
+      t.File("tree\\inside", "inside " + std::to_string(iterations), TempTree::kReadOnly);
       files.push_back({"tree", ""});
     }
     const auto original = t.Snapshot();

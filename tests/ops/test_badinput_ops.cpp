@@ -189,5 +189,9 @@ TEST(NameLimit, Edges) {
       {"x\\ \\y", ERROR_INVALID_NAME},
       {". .", ERROR_INVALID_NAME},
   };
-  for (const Case& c : cases) EXPECT_EQ(NameLimit(c.path), c.code) << c.path;
+  for (const Case& c : cases) {
+    unsigned long code = 0;
+    EXPECT_EQ(NameLimit(c.path, &code), c.code == 0 ? 0 : c.code == ERROR_INVALID_NAME ? -2 : -1) << c.path;
+    EXPECT_EQ(code, c.code) << c.path;
+  }
 }

@@ -1,4 +1,21 @@
-#include "expr/CNoms.h"
+#include "os/CNoms.h"
+
+#include "os/AsciiText.h"
+
+const char kCaracteresInvalides[] = "\\/:*?\"<>|";
+
+bool EstCaractereInvalide(unsigned char c) {
+  if (c < 32) return true;
+  for (const char* p = kCaracteresInvalides; *p; ++p)
+    if (c == static_cast<unsigned char>(*p)) return true;
+  return false;
+}
+
+bool ContientInvalide(const std::string& s) {
+  for (char c : s)
+    if (EstCaractereInvalide(static_cast<unsigned char>(c))) return true;
+  return false;
+}
 
 namespace {
 
@@ -19,8 +36,6 @@ size_t DriveLength(const std::string& dir) {
   return 0;
 }
 
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
 }  // namespace
 
 std::string NomSansChemin(const std::string& name) { return name.substr(AfterLastSlash(name)); }
@@ -40,6 +55,12 @@ std::string NomExtension(const std::string& name) {
 }
 
 std::string NomRepertoire(const std::string& name) { return name.substr(0, AfterLastSlash(name)); }
+
+std::string RepertoireDe(const std::string& name) {
+  const size_t slash = name.rfind('\\');
+  if (slash == std::string::npos) return std::string();
+  return name.substr(0, slash == name.find('\\') ? slash + 1 : slash);
+}
 
 bool NomEstAbsolu(const std::string& name) {
   if (name.size() >= 2 && IsAsciiLetter(name[0]) && name[1] == ':') return true;

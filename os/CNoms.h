@@ -1,8 +1,21 @@
-// Name functions over Windows path texts ('\' separates directories).
-// Names are byte strings in the ANSI code page; nothing here touches the disk.
+// Name functions over Windows path texts ('\' separates directories): the
+// one home of the base name, extension, directory part, trailing separator,
+// dot entries and the characters no name may hold. Names are byte strings in
+// the ANSI code page; nothing here touches the disk.
 #pragma once
 
 #include <string>
+
+// The nine characters no name component may hold, besides the control
+// characters: "\\/:*?\"<>|".
+extern const char kCaracteresInvalides[];
+// One of those nine, or a control character (below 32), which no Windows
+// file name may hold either (a tag value can carry a tab or a line break).
+bool EstCaractereInvalide(unsigned char c);
+bool ContientInvalide(const std::string& s);
+
+// "." or "..", the entries a directory listing gives for itself and its parent.
+inline bool EstEntreePoint(const char* n) { return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)); }
 
 // Text after the last '\'.
 std::string NomSansChemin(const std::string& name);
@@ -13,6 +26,9 @@ std::string NomBase(const std::string& name);
 std::string NomExtension(const std::string& name);
 // Text up to and including the last '\'; empty when there is none.
 std::string NomRepertoire(const std::string& name);
+// The directory of name without its last '\', except where that '\' is the
+// first of the name, a root ("C:\", "\"), which keeps it; empty without one.
+std::string RepertoireDe(const std::string& name);
 // A drive letter and a colon, or a leading "\\".
 bool NomEstAbsolu(const std::string& name);
 // The name itself when absolute, else curDir, a '\' if it lacks one, and the
