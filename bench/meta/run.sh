@@ -17,12 +17,9 @@ velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
 work=$(mktemp -d)
 trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
 wineserver -p 2>/dev/null || true
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-timeit() {  # prints seconds of one run
-  local s e
-  s=$(date +%s.%N); "$@" >/dev/null 2>&1; e=$(date +%s.%N)
-  echo "$e - $s" | bc -l
-}
+. "$ROOT/bench/timing.sh"
+# A first process pays Wine's own start-up; keep it out of the figures.
+wine "$WIN/bench/bare_read.exe" 'C:\' >/dev/null 2>&1 || true
 d=$work/photos
 mkdir -p "$d"
 for i in $(seq -f '%05g' 1 "$N"); do cp "$PHOTO" "$d/IMG_$i.jpg"; done
