@@ -136,6 +136,8 @@ int CCiff::LireHeap(uint32_t debut, uint32_t longueur, int profondeur) {
   if (f.U16(debut + table, big_, &n) != 0) return -2;
   const uint32_t octets = n * kRecord;
   if (2 > longueur - table || octets > longueur - table - 2) return -3;
+  if (n > kRecordsMax - records_) return -6;
+  records_ += n;
   std::vector<uint8_t> records(octets);
   if (octets && f.Read(debut + table + 2, records.data(), octets) != 0) return -2;
   for (uint32_t i = 0; i < n; ++i) {
