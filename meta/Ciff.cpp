@@ -136,6 +136,8 @@ int CCiff::LireHeap(uint32_t debut, uint32_t longueur, int profondeur) {
   if (f.U16(debut + table, big_, &n) != 0) return -2;
   const uint32_t octets = n * kRecord;
   if (2 > longueur - table || octets > longueur - table - 2) return -3;
+  if (n > kRecordsMax - records_) return -6;
+  records_ += n;
   std::vector<uint8_t> records(octets);
   if (octets && f.Read(debut + table + 2, records.data(), octets) != 0) return -2;
   for (uint32_t i = 0; i < n; ++i) {
@@ -201,9 +203,13 @@ void CCiff::LireRecord(uint16_t type, uint32_t off, uint32_t taille) {
     }
     case kPrise: {
       if (b.size() < 16) break;
+      // A sensitivity past what a long holds is no camera's: left out.
       const int16_t iso = static_cast<int16_t>(Valeur16(b, 2));
-      const long sensibilite = static_cast<long>(std::pow(2.0, iso / 32.0) * 50 / 16);
-      x_.SetInt(kItemXsr, sensibilite, Printf("%li", sensibilite));
+      const double sensibilite = std::pow(2.0, iso / 32.0) * 50 / 16;
+      if (sensibilite < 2147483647.0) {
+        const long s = static_cast<long>(sensibilite);
+        x_.SetInt(kItemXsr, s, Printf("%li", s));
+      }
       const int16_t ouv = static_cast<int16_t>(Valeur16(b, 4));
       if (ouv != 0) {
         const double fn = std::pow(2.0, ouv / 64.0);

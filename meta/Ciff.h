@@ -15,13 +15,15 @@ class CCiff {
  public:
   // Deepest nesting of sub-heaps, and most heaps read from one file.
   static constexpr int kProfondeurMax = 16;
-  static constexpr int kHeapMax = 256;
+  static constexpr int kHeapMax = 128;
+  static constexpr uint32_t kRecordsMax = 131072;
 
   explicit CCiff(MetaExtractor& x) : x_(x) {}
 
   // Reads the file header and the root heap with everything below it.
   // -1 not a CIFF file, -2 read failed, -3 a heap or record outside the
-  // file, -4 a heap already read, -5 nested too deep, -6 too many heaps.
+  // file, -4 a heap already read, -5 nested too deep, -6 too many heaps or
+  // records.
   int Lire();
 
  private:
@@ -37,6 +39,7 @@ class CCiff {
   // The heaps read, by start and length: a sub-heap may start where its
   // parent starts, but never be its parent.
   std::vector<std::pair<uint32_t, uint32_t>> lus_;
+  uint32_t records_ = 0;  // records read so far
 };
 
 int ReadCrwFile(MetaExtractor& x, const std::string& path);

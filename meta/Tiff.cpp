@@ -142,6 +142,8 @@ int CTiff::LireIfd(uint32_t off, int groupes, uint32_t* suivant, int profondeur)
   const uint32_t debut = off + 2;  // cannot wrap: the count was read inside the block
   const uint32_t taille = n * kEntree;
   if (!bloc_.Contains(debut, taille)) return -3;
+  if (n > kEntreesMax - entrees_) return -6;
+  entrees_ += n;
   std::vector<uint8_t> entrees(taille);
   if (taille && bloc_.Read(debut, entrees.data(), taille) != 0) return -2;
 

@@ -52,9 +52,12 @@ struct CExifValeur {
 
 class CTiff {
  public:
-  // Deepest nesting of sub-IFDs, and most IFDs read from one structure.
+  // Deepest nesting of sub-IFDs, most IFDs and most entries read from one
+  // structure: real files hold a few IFDs of a few dozen entries, and a
+  // crafted one must not make a load read the same bytes over and over.
   static constexpr int kProfondeurMax = 16;
-  static constexpr int kIfdMax = 512;
+  static constexpr int kIfdMax = 128;
+  static constexpr uint32_t kEntreesMax = 131072;
 
   CTiff(MetaExtractor& x, const CBloc& bloc) : x_(x), bloc_(bloc) {}
 
@@ -69,7 +72,7 @@ class CTiff {
 
   // Reads the IFD at `off` with group mask `groupes`; *suivant (may be null)
   // receives the next-IFD offset. -2 read failed, -3 outside the structure,
-  // -4 an IFD already read, -5 nested too deep, -6 too many IFDs.
+  // -4 an IFD already read, -5 nested too deep, -6 too many IFDs or entries.
   int LireIfd(uint32_t off, int groupes, uint32_t* suivant, int profondeur);
 
   bool BigEndian() const { return big_; }
@@ -82,6 +85,7 @@ class CTiff {
   const CBloc& bloc_;
   bool big_ = false;
   std::vector<uint32_t> lus_;  // offsets of the IFDs read
+  uint32_t entrees_ = 0;       // entries read so far
 };
 
 // The item and rule of a tag when it belongs to one of the groups of

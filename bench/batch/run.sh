@@ -29,7 +29,7 @@ wineserver -p 2>/dev/null || true
 # A first process pays Wine's own start-up; keep it out of the figures.
 wine "$WIN/bench/bare_batch.exe" list 'C:\' >/dev/null 2>&1 || true
 
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+. "$ROOT/bench/timing.sh"
 
 # make DIR SUBDIRS FILES_PER_DIR BYTES: a fresh tree of distinct files (flat
 # when SUBDIRS is 0).

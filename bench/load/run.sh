@@ -11,12 +11,7 @@ velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
 work=$(mktemp -d)
 trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
 wineserver -p 2>/dev/null || true
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-timeit() {  # prints seconds of one run
-  local s e
-  s=$(date +%s.%N); "$@" >/dev/null 2>&1; e=$(date +%s.%N)
-  echo "$e - $s" | bc -l
-}
+. "$ROOT/bench/timing.sh"
 printf '%-8s %10s %10s %7s\n' files bare_s velto_s ratio
 for n in 10000 100000; do
   d=$work/d$n

@@ -1,6 +1,6 @@
 // Common part of the photo reader fuzzers: the input is written to a
 // scratch file (the readers go through the file reader, as in a load) and
-// a reader runs on it with a fresh entry.
+// the readers run on it, each with a fresh entry.
 #pragma once
 
 #include <unistd.h>
@@ -27,13 +27,17 @@ inline bool Ecrire(const uint8_t* data, size_t size) {
   return ok;
 }
 
-template <class Reader>
-void Lire(const uint8_t* data, size_t size, Reader lire) {
+// Writes the input once, then runs each reader on it with a fresh entry.
+template <class... Readers>
+void Lire(const uint8_t* data, size_t size, Readers... lire) {
   if (!Ecrire(data, size)) return;
-  CFichier entry;
-  CMetaOptions options;
-  MetaExtractor x(entry, options);
-  lire(x, Scratch());
+  auto un = [](auto reader) {
+    CFichier entry;
+    CMetaOptions options;
+    MetaExtractor x(entry, options);
+    reader(x, Scratch());
+  };
+  (un(lire), ...);
 }
 
 }  // namespace fuzzphoto

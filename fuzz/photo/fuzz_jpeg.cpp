@@ -4,8 +4,7 @@
 #include "meta/Jpeg.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzphoto::Lire(data, size, ReadJpegFile);
-  fuzzphoto::Lire(data, size, [size](MetaExtractor& x, const std::string& path) {
+  fuzzphoto::Lire(data, size, ReadJpegFile, [size](MetaExtractor& x, const std::string& path) {
     if (x.File().OpenRead(path) != 0) return -1;
     // The picture announced a little short of the file, at a small offset.
     const int64_t off = size > 3 ? 3 : 0;

@@ -6,9 +6,7 @@
 #include "meta/Tiff.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzphoto::Lire(data, size, ReadTiffFile);
-  fuzzphoto::Lire(data, size, ReadMrwFile);
-  fuzzphoto::Lire(data, size, ReadRafFile);
+  fuzzphoto::Lire(data, size, ReadTiffFile, ReadMrwFile, ReadRafFile);
   CFichier entry;
   CMetaOptions options;
   MetaExtractor x(entry, options);

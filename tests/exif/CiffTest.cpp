@@ -81,6 +81,18 @@ TEST(CiffReader, Records) {
   EXPECT_EQ(l.entry.rotation, 6);
 }
 
+// A shot-info ISO value whose sensitivity no integer holds (found by the
+// fuzzer): left out, the other values kept.
+TEST(CiffReader, IsoPastALong) {
+  std::vector<uint16_t> prise(8, 0);
+  prise[2] = 0x7FFF;
+  prise[7] = 1;
+  CLecture l;
+  Lire(l, "iso.crw", Crw(Heap({{0x102A, Valeurs16(prise)}})), ReadCrwFile);
+  EXPECT_FALSE(l.A(kItemXsr));
+  EXPECT_EQ(l.Texte(kItemXwb), "daylight");
+}
+
 TEST(CiffReader, SmallerThumbnailReplacesLarger) {
   const std::string grand = std::string("\xFF\xD8", 2) + std::string(30, 'g') + "\xFF\xD9";
   const std::string petit = std::string("\xFF\xD8", 2) + std::string(4, 'p') + "\xFF\xD9";

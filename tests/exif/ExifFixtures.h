@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFile.h"
 #include "files/CFichier.h"
 #include "meta/MetaExtractor.h"
 
@@ -122,22 +123,8 @@ inline std::string Photoshop(const std::string& iptc, const std::string& nom = "
   return b + ressource(0x03ED, nom, std::string(16, 'x')) + ressource(0x0404, "", iptc);
 }
 
-inline std::string ScratchPath(const std::string& leaf) {
-  const char* root = std::getenv("VELTO_TEST_ROOT");
-  return std::string(root ? root : ".") + "/exif_" + leaf;
-}
-
 inline std::string Ecrire(const std::string& leaf, const std::string& bytes) {
-  const std::string path = ScratchPath(leaf);
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  EXPECT_NE(f, nullptr) << path;
-  if (f) {
-    if (!bytes.empty()) {
-      EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    }
-    std::fclose(f);
-  }
-  return path;
+  return WriteScratchFile("exif_", leaf, bytes);
 }
 
 // Runs reader `lire` on `bytes` written to a file; the entry holds the result.

@@ -1,7 +1,8 @@
 // Every photo of the sample corpus cut at every length up to 4 KB, then in
 // steps to its end: each cut file is read without a crash or a hang, and
 // gives no value the whole file does not give (the readers stop at the cut,
-// they never take what follows it for something else).
+// they never take what follows it for something else). And a sparse file
+// past 4 GB.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -88,6 +89,29 @@ TEST(ExifTruncation, CutFilesGiveNothingNew) {
     }
   }
   EXPECT_GT(lectures, 50000);
+}
+
+// A JPEG of 5 GB (sparse: its frame at the start, its end marker at the end):
+// its items are read, and a picture too large for a location gets none.
+TEST(ExifLargeFiles, SparseJpegPastFourGigabytes) {
+  const std::string tete = exiftest::Jpeg(exiftest::Sof(640, 480, 3));
+  const std::string path = exiftest::Ecrire("sparse.jpg", tete.substr(0, tete.size() - 2));
+  const off_t taille = 5LL << 30;
+  ASSERT_EQ(truncate(path.c_str(), taille - 2), 0);
+  std::FILE* f = std::fopen(path.c_str(), "r+b");
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(fseeko(f, taille - 2, SEEK_SET), 0);
+  ASSERT_EQ(std::fwrite("\xFF\xD9", 1, 2, f), 2u);
+  std::fclose(f);
+  exiftest::CLecture l;
+  {
+    MetaExtractor x(l.entry, l.options);
+    l.code = ReadJpegFile(x, path);
+  }
+  EXPECT_EQ(l.code, -11);
+  EXPECT_EQ(l.Texte(kItemIx), "640");
+  EXPECT_EQ(l.entry.pictureOffset, -1);
+  std::remove(path.c_str());
 }
 
 }  // namespace

@@ -215,6 +215,16 @@ TEST(TiffReader, BrokenStructures) {
          return t.bytes;
        },
        false, kNoItem, kItemXmk},
+      {"chain longer than the IFD cap",
+       [] {
+         CTiffMaker t(false);
+         // The first IFD holds the model, the last one past the cap the make.
+         uint32_t next = t.Ifd({t.Ascii(271, "Maker")});
+         for (int i = 0; i < CTiff::kIfdMax; ++i) next = t.Ifd({t.Short(274, 1)}, next);
+         t.Premier(t.Ifd({t.Ascii(272, "Model")}, next));
+         return t.bytes;
+       },
+       true, kItemXmo, kItemXmk},
       {"IFD past the end",
        [] {
          CTiffMaker t(false);

@@ -9,26 +9,15 @@
 #include <utility>
 #include <vector>
 
+#include "ScratchFile.h"
 #include "meta/FileReader.h"
 
 namespace {
 
-std::string ScratchPath(const std::string& leaf) {
-  const char* root = std::getenv("VELTO_TEST_ROOT");
-  return std::string(root ? root : ".") + "/filereader_" + leaf;
-}
+std::string ScratchPath(const std::string& leaf) { return ScratchFilePath("filereader_", leaf); }
 
 std::string WriteFile(const std::string& leaf, const std::string& bytes) {
-  const std::string path = ScratchPath(leaf);
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  EXPECT_NE(f, nullptr) << path;
-  if (f) {
-    if (!bytes.empty()) {
-      EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    }
-    std::fclose(f);
-  }
-  return path;
+  return WriteScratchFile("filereader_", leaf, bytes);
 }
 
 std::string Marker32() { return std::string("\x11\x22\x33\x44", 4); }
