@@ -10,10 +10,11 @@ dir=$2
 bin=$(dirname "$exe")
 wdir=$(winepath -w "$dir")
 cfg=$(winepath -w "$dir/../velto-demo.ini")
-# Photos by the date they were taken, before the run below renames the folder.
+# Photos by the date they were taken, before the run below renames the folder;
+# the old base name keeps every name unique even for a photo without a date.
 photos="$wdir\\photos"
-echo "== velto.exe /I velto-demo.ini /D \"$photos\" /S \"*.jpg\" /E '%Xdo{\"%Y-%m-%d_%H%M%S\"}_%Xmo.%e' /R /Q"
-wine "$exe" /I "$cfg" /D "$photos" /S "*.jpg" /E '%Xdo{"%Y-%m-%d_%H%M%S"}_%Xmo.%e' /R /Q
+echo "== velto.exe /I velto-demo.ini /D \"$photos\" /S \"*.jpg\" /E '%Xdo{\"%Y-%m-%d_%H%M%S\"}_%b.%e' /R /Q"
+wine "$exe" /I "$cfg" /D "$photos" /S "*.jpg" /E '%Xdo{"%Y-%m-%d_%H%M%S"}_%b.%e' /R /Q
 echo "== velto.exe /I velto-demo.ini /D \"$wdir\" /S \"*\" /E \"%b_%dmd_%n.%e\" /R /Q"
 wine "$exe" /I "$cfg" /D "$wdir" /S "*" /E "%b_%dmd_%n.%e" /R /Q
 echo "== Listing through Velto's loader"
