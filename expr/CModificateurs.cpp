@@ -1,7 +1,6 @@
 #include "expr/CModificateurs.h"
 
-#include <boost/regex.hpp>
-
+#include "expr/CAnsiRegex.h"
 #include "os/AnsiCase.h"
 
 namespace {
@@ -35,39 +34,6 @@ size_t FindBackward(const std::string& v, size_t limit, const std::string& pat, 
   return std::string::npos;
 }
 
-// The C++ locale traits with the engine's own code page for everything
-// about letters: the i flag folds case, and \w, [[:alpha:]], [[:upper:]]...
-// classify bytes from 128, as the replace modifier and the case options do.
-// The classic locale alone knows no letter above 127, and the same traits
-// on every platform keep the native and Win32 builds alike.
-class CAnsiRegexTraits : public boost::cpp_regex_traits<char> {
-  using Base = boost::cpp_regex_traits<char>;
-
- public:
-  char translate_nocase(char c) const { return Lower(c); }
-  char translate(char c) const { return c; }
-  char translate(char c, bool icase) const { return icase ? Lower(c) : c; }
-  char tolower(char c) const { return Lower(c); }
-  char toupper(char c) const { return static_cast<char>(AnsiUpper(static_cast<unsigned char>(c))); }
-  bool isctype(char c, char_class_type f) const {
-    const unsigned char u = static_cast<unsigned char>(c);
-    if (u < 128) return Base::isctype(c, f);
-    using Ct = std::ctype<char>;
-    const char_class_type word = boost::BOOST_REGEX_DETAIL_NS::cpp_regex_traits_implementation<char>::mask_word;
-    const char_class_type anyLetter = Ct::alpha | Ct::alnum | Ct::graph | Ct::print | word;
-    if (AnsiIsLetter(u)) {
-      if (f & anyLetter) return true;
-      if ((f & Ct::upper) && AnsiLower(u) != u) return true;
-      if ((f & Ct::lower) && AnsiUpper(u) != u) return true;
-    }
-    return Base::isctype(c, f & ~(anyLetter | Ct::upper | Ct::lower));
-  }
-
- private:
-  static char Lower(char c) { return static_cast<char>(AnsiLower(static_cast<unsigned char>(c))); }
-};
-
-using Regex = boost::basic_regex<char, CAnsiRegexTraits>;
 
 }  // namespace
 
@@ -185,24 +151,24 @@ bool ModTableau(std::string& v, long long i, const std::string& seps) {
 
 struct CRegexCache::Impl {
   // A null entry remembers a pattern that does not compile.
-  std::map<std::string, std::unique_ptr<Regex>> compiled;
+  std::map<std::string, std::unique_ptr<CAnsiRegex>> compiled;
 
-  const Regex* Get(const std::string& pattern, bool icase) {
+  const CAnsiRegex* Get(const std::string& pattern, bool icase) {
     std::string key;
     key.reserve(pattern.size() + 1);
     key += icase ? 'i' : 'c';
     key += pattern;
     auto it = compiled.find(key);
     if (it != compiled.end()) return it->second.get();
-    std::unique_ptr<Regex> re;
+    std::unique_ptr<CAnsiRegex> re;
     try {
       const boost::regex_constants::syntax_option_type flags =
           icase ? (boost::regex_constants::perl | boost::regex_constants::icase) : boost::regex_constants::perl;
-      re.reset(new Regex(pattern, flags));
+      re.reset(new CAnsiRegex(pattern, flags));
     } catch (...) {
       re.reset();
     }
-    const Regex* result = re.get();
+    const CAnsiRegex* result = re.get();
     compiled.emplace(std::move(key), std::move(re));
     return result;
   }
@@ -217,7 +183,7 @@ bool CRegexCache::Compile(const std::string& pattern, bool icase) {
 
 bool CRegexCache::Remplacer(std::string& v, const std::string& pattern, bool icase,
                             const std::string& fmt, bool global) {
-  const Regex* re = impl_->Get(pattern, icase);
+  const CAnsiRegex* re = impl_->Get(pattern, icase);
   if (!re) return false;
   try {
     const boost::regex_constants::match_flag_type flags =

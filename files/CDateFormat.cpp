@@ -7,16 +7,6 @@
 
 namespace {
 
-// Days since 1970-01-01 of a Gregorian date (negative before it).
-int64_t DaysFromCivil(int64_t y, int m, int d) {
-  y -= m <= 2;
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const int64_t yoe = y - era * 400;
-  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
 // The derived fields the C library's broken-down time carries.
 struct Derived {
   int wday;  // 0 = Sunday

@@ -180,9 +180,7 @@ int ReadIconAt(MetaExtractor& x, int64_t start, int64_t size) {
   if (reserved != 0 || (type != 1 && type != 2) || count == 0) return -2;
   x.SetImageSize(h[6], h[7]);
   const std::string& format = type == 1 ? x.Options().iconFormat : x.Options().cursorFormat;
-  char text[64];
-  std::snprintf(text, sizeof text, format.c_str(), count, count > 1 ? "s" : "");
-  x.OverwriteText(kItemIi, text);
+  x.OverwriteText(kItemIi, FormatTexte(format, {count, count > 1 ? "s" : ""}));
   uint8_t bitmap[40];
   if (ReadAt(x.File(), start, imageOffset, bitmap, sizeof bitmap) != 0) return -1;
   uint16_t bits = 0;

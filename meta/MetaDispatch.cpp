@@ -6,9 +6,15 @@
 #include "meta/Ciff.h"
 #include "meta/ImageFormats.h"
 #include "meta/Jpeg.h"
+#include "meta/Html.h"
 #include "meta/MetaExtractor.h"
+#include "meta/Pdf.h"
 #include "meta/RawFormats.h"
 #include "meta/Tiff.h"
+#include "meta/Torrent.h"
+#ifdef _WIN32
+#include "meta/SystemDocuments.h"
+#endif
 #include "os/AnsiCase.h"
 
 namespace {
@@ -35,6 +41,18 @@ const CFormat kFormats[] = {
     {"PCX", ReadPcxFile, false},
     {"BMP DIB", ReadBmpFile, false},
     {"ICO CUR", ReadIconFile, false},
+    {"PDF", ReadPdfFile, false},
+#ifdef _WIN32
+    {"DOC XLS XLA XLT POT PPS PPT PPA MPP DOT MSI MSP MST", ReadOleFile, false},
+#endif
+    {"HTML HTM", ReadHtmlFile, false},
+#ifdef _WIN32
+    {"URL", ReadUrlFile, false},
+#endif
+    {"TORRENT", ReadTorrentFile, false},
+#ifdef _WIN32
+    {"EXE DLL COM OCX CPL TLB VBX OLB CNV RLL", ReadVersionFile, false},
+#endif
 };
 
 bool Lists(const char* extensions, const std::string& ext) {

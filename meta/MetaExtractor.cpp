@@ -54,16 +54,11 @@ void MetaExtractor::SetInt(int item, int64_t value, const std::string& text) {
 }
 
 void MetaExtractor::SetDecimal(int item, double value, const std::string& text) {
-  if (!Claim(item)) return;
-  entry_.items.decs.Set(item, value);
-  if (!text.empty()) entry_.items.text.Set(item, text);
+  if (Claim(item)) OverwriteDecimal(item, value, text);
 }
 
 void MetaExtractor::SetDate(int item, FileTime ft) {
-  if (!Claim(item) || ft == 0) return;
-  entry_.items.dates.Set(item, ft);
-  const std::string text = StandardDateText(ft);
-  if (!text.empty()) entry_.items.text.Set(item, text);
+  if (Claim(item)) OverwriteDate(item, ft, std::string());
 }
 
 void MetaExtractor::OverwriteText(int item, const std::string& raw) {
@@ -76,6 +71,19 @@ void MetaExtractor::OverwriteInt(int item, int64_t value, const std::string& tex
   if (item < 0 || item >= kItemCount) return;
   entry_.items.ints.Set(item, value);
   if (!text.empty()) entry_.items.text.Set(item, text);
+}
+
+void MetaExtractor::OverwriteDecimal(int item, double value, const std::string& text) {
+  if (item < 0 || item >= kItemCount) return;
+  entry_.items.decs.Set(item, value);
+  if (!text.empty()) entry_.items.text.Set(item, text);
+}
+
+void MetaExtractor::OverwriteDate(int item, FileTime ft, const std::string& text) {
+  if (item < 0 || item >= kItemCount || ft == 0) return;
+  entry_.items.dates.Set(item, ft);
+  const std::string shown = text.empty() ? StandardDateText(ft) : text;
+  if (!shown.empty()) entry_.items.text.Set(item, shown);
 }
 
 void MetaExtractor::SetTextIfUnclaimed(int item, const std::string& raw) {

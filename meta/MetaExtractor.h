@@ -14,6 +14,7 @@
 #include <string>
 
 #include "files/CFichier.h"
+#include "files/Formats.h"
 #include "meta/FileReader.h"
 
 // Text encodings a reader may declare before reading texts.
@@ -27,6 +28,12 @@ struct CMetaOptions {
   // The image-count texts of icon and cursor files, in the interface's language.
   std::string iconFormat = "%02d icon%s";
   std::string cursorFormat = "%02d cursor%s";
+  // Documents: the text of an encrypted PDF, the file-count text of a
+  // torrent, and the size texts (fic_octet_lf and the unit texts).
+  std::string encryptedText = "Encrypted file";
+  std::string fileCountFormat = "%d file%s";
+  bool sizeInBytes = false;
+  CSizeUnits units;
 };
 
 class MetaExtractor {
@@ -69,6 +76,10 @@ class MetaExtractor {
   // The same without claiming: overwrite whatever is there.
   void OverwriteText(int item, const std::string& raw);
   void OverwriteInt(int item, int64_t value, const std::string& text);
+  void OverwriteDecimal(int item, double value, const std::string& text);
+  // A date value with its own text (the edit time of a document is a
+  // duration), or with the standard date text when text is empty.
+  void OverwriteDate(int item, FileTime ft, const std::string& text);
   // Stores only when no source has claimed the item yet, without claiming it
   // (the reduced-resolution IFD rule).
   void SetTextIfUnclaimed(int item, const std::string& raw);

@@ -207,6 +207,23 @@ class CKPropVariant {
   PROPVARIANT v_;
 };
 
+// An array of PROPVARIANTs filled by one call, freed together at the end.
+template <size_t N>
+class CKPropVariantArray {
+ public:
+  CKPropVariantArray() {
+    for (PROPVARIANT& v : v_) PropVariantInit(&v);
+  }
+  ~CKPropVariantArray() { FreePropVariantArray(N, v_); }
+  CKPropVariantArray(const CKPropVariantArray&) = delete;
+  CKPropVariantArray& operator=(const CKPropVariantArray&) = delete;
+  PROPVARIANT* Get() { return v_; }
+  const PROPVARIANT& operator[](size_t i) const { return v_[i]; }
+
+ private:
+  PROPVARIANT v_[N];
+};
+
 // A storage medium released at the end.
 class CKStgMedium {
  public:

@@ -32,6 +32,23 @@ CLocaleDates MakeEnglish() {
 
 }  // namespace
 
+int64_t DaysFromCivil(int64_t y, int m, int d) {
+  y -= m <= 2;
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yoe = y - era * 400;
+  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+int UtcTimeToFileTime(const CTempsLocal& t, uint64_t* out) {
+  if (!LocalTimeFieldsValid(t)) return -1;
+  const int64_t seconds = DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 +
+                          t.second + kSecondsFrom1601To1970;
+  *out = static_cast<uint64_t>(seconds) * kFileTimeTicksPerSecond;
+  return 0;
+}
+
 bool LocalTimeFieldsValid(const CTempsLocal& t) {
   if (t.year < 1601 || t.year > 30827 || t.month < 1 || t.month > 12) return false;
   if (t.day < 1 || t.day > DaysInMonth(t.year, t.month)) return false;

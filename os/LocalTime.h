@@ -49,6 +49,13 @@ int LocalTimeToFileTime(const CTempsLocal& t, uint64_t* out);
 // (Gregorian leap years) and the year within 1601 to 30827.
 bool LocalTimeFieldsValid(const CTempsLocal& t);
 
+// Days since 1970-01-01 of a Gregorian date (negative before it).
+int64_t DaysFromCivil(int64_t y, int m, int d);
+
+// File time of `t` read as a UTC time (no time-zone rule applies). Returns 0;
+// -1 when a field is out of range as for LocalTimeToFileTime.
+int UtcTimeToFileTime(const CTempsLocal& t, uint64_t* out);
+
 // The current time as a file time (UTC).
 uint64_t CurrentFileTime();
 

@@ -47,6 +47,10 @@ CMetaOptions MetaOptions() {
   o.divSymbol = c.exif_symb_div.Get();
   o.iconFormat = Txt(279);
   o.cursorFormat = Txt(278);
+  o.encryptedText = Txt(281);
+  o.fileCountFormat = Txt(282);
+  o.sizeInBytes = c.fic_octet_lf;
+  o.units = CSizeUnits{Txt(335), Txt(336), Txt(334)};
   return o;
 }
 

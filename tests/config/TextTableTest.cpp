@@ -127,7 +127,8 @@ TEST(TextTable, MessageFormatsTakeTheArgumentsTheProgramGives) {
     int id;
     std::vector<CArgTexte> args;
   } uses[] = {{26, {s}},   {31, {1}},    {33, {s}},    {34, {1, s}}, {258, {1, s}}, {300, {1}},
-              {302, {1}},  {304, {1}},   {306, {1}},   {322, {1, 2}}, {324, {1, 2}}, {326, {s}}};
+              {302, {1}},  {304, {1}},   {306, {1}},   {322, {1, 2}}, {324, {1, 2}}, {326, {s}},
+              {278, {2, "s"}}, {279, {2, "s"}}, {282, {2, "s"}}};
   for (int language : {0, 1}) {
     Language in(language);
     for (const auto& u : uses) EXPECT_TRUE(FormatComplet(Txt(u.id), u.args)) << u.id << " in " << language;

@@ -1,0 +1,199 @@
+// The document readers on the shared sample corpus, chosen by extension as a
+// load chooses them, compared with the reference values of each file:
+// ExifTool's raw values (expected/*.n.json) for PDF, torrents, OLE documents
+// and executables, the small reader's (*.mini.json) for web pages and
+// Internet shortcuts. Every remaining difference is listed with its reason,
+// and checked to still occur. Skipped, saying so, when the corpus is absent.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <set>
+
+#include "../exif/CorpusJson.h"
+#include "meta/MetaExtractor.h"
+#include "os/LocalTime.h"
+
+namespace {
+
+enum Kind { kText, kInt, kDate };
+struct Tag {
+  const char* name;
+  int item;
+  Kind kind;
+};
+struct Format {
+  const char* folder;
+  const char* group;
+  std::vector<Tag> tags;
+};
+
+const std::vector<Format> kFormats = {
+    {"pdf", "PDF", {{"Title", kItemOt, kText}, {"Author", kItemOa, kText}, {"Subject", kItemOs, kText},
+                    {"Keywords", kItemOk, kText}, {"CreateDate", kItemOn, kDate}, {"ModifyDate", kItemOb, kDate},
+                    {"PageCount", kItemOP, kInt}}},
+    {"torrent", "Torrent", {{"Name", kItemOt, kText}, {"Creator", kItemOa, kText}, {"Comment", kItemOc, kText},
+                            {"Announce", kItemOu, kText}, {"CreateDate", kItemOn, kDate}}},
+#ifdef _WIN32
+    {"ole", "FlashPix", {{"Title", kItemOt, kText}, {"Subject", kItemOs, kText}, {"Author", kItemOa, kText},
+                         {"Keywords", kItemOk, kText}, {"Comments", kItemOc, kText}, {"Template", kItemOT, kText},
+                         {"LastModifiedBy", kItemOA, kText}, {"RevisionNumber", kItemOr, kText},
+                         {"LastPrinted", kItemOp, kDate}, {"CreateDate", kItemOn, kDate},
+                         {"ModifyDate", kItemOb, kDate}, {"Pages", kItemOP, kInt}, {"Words", kItemOW, kInt},
+                         {"Characters", kItemOC, kInt}, {"Software", kItemON, kText}, {"Security", kItemOS, kInt}}},
+    {"exe", "EXE", {{"FileVersion", kItemEv, kText}, {"FileDescription", kItemEd, kText},
+                    {"LegalCopyright", kItemEC, kText}, {"Comments", kItemEc, kText}, {"CompanyName", kItemEN, kText},
+                    {"InternalName", kItemEi, kText}, {"LegalTrademarks", kItemET, kText},
+                    {"OriginalFileName", kItemEo, kText}, {"PrivateBuild", kItemEb, kText},
+                    {"ProductName", kItemEn, kText}, {"ProductVersion", kItemEV, kText},
+                    {"SpecialBuild", kItemEB, kText}}},
+#endif
+};
+
+// Differences that remain, "file tag" with the reason.
+const std::map<std::string, const char*> kDifferences = {
+    {"fixture.pdf Title", "its last cross-reference section is a stream, which this reader does not follow"},
+    {"fixture.pdf Author", "cross-reference stream"},
+    {"fixture.pdf CreateDate", "cross-reference stream"},
+    {"fixture.pdf ModifyDate", "cross-reference stream"},
+    {"fixture.pdf PageCount", "cross-reference stream"},
+    {"metadata.pdf PageCount", "cross-reference stream"},
+    {"metadata.pdf CreateDate", "cross-reference stream"},
+    {"metadata.pdf ModifyDate", "cross-reference stream"},
+    {"metadata.pdf Title", "cross-reference stream"},
+    {"metadata.pdf Author", "cross-reference stream"},
+    {"metadata.pdf Subject", "cross-reference stream"},
+    {"metadata.pdf Keywords", "cross-reference stream"},
+    {"r6-user-password.pdf Author", "encrypted"},
+    {"r6-user-password.pdf CreateDate", "encrypted"},
+    {"r6-user-password.pdf ModifyDate", "encrypted"},
+    {"r2-empty-password.pdf Author", "an encrypted file shows \"Encrypted file\" and no Info values"},
+    {"r2-empty-password.pdf CreateDate", "encrypted"},
+    {"r2-empty-password.pdf ModifyDate", "encrypted"},
+    {"long_name.torrent Name", "texts are cut at 256 bytes"},
+#ifdef _WIN32
+    {"fixture-2.doc Title", "U+F020, a Symbol-font space, which ends up a trailing space and is trimmed"},
+    {"ppt.ppt Title", "the file declares UTF-8 and holds GBK bytes; ExifTool shows question marks"},
+#endif
+};
+
+std::string Trim(std::string s) {
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
+  return s;
+}
+
+// "YYYY:MM:DD HH:MM:SS" with an optional "+HH:MM" offset, as a UTC file time.
+uint64_t ReferenceDate(const std::string& s) {
+  CTempsLocal t;
+  char sign = 0;
+  int oh = 0;
+  int om = 0;
+  if (std::sscanf(s.c_str(), "%d:%d:%d %d:%d:%d%c%d:%d", &t.year, &t.month, &t.day, &t.hour, &t.minute,
+                  &t.second, &sign, &oh, &om) < 6) {
+    return 0;
+  }
+  uint64_t ft = 0;
+  if (UtcTimeToFileTime(t, &ft) != 0) return 0;
+  const int64_t shift = (sign == '-' ? 1 : sign == '+' ? -1 : 0) * (oh * 3600LL + om * 60) * kFileTimeTicksPerSecond;
+  return ft + static_cast<uint64_t>(shift);
+}
+
+const char* Corpus() { return std::getenv("VELTO_CORPUS"); }
+
+CFichier Extract(const std::string& path) {
+  CFichier entry;
+  CMetaOptions options;
+  ExtractMetadata(entry, path, options);
+  return entry;
+}
+
+// The value of a field of our entry in the form the reference gives it.
+bool Same(const CFichier& e, const Tag& tag, const corpus::Valeur& ref) {
+  if (tag.kind == kInt) {
+    const int64_t* v = e.items.ints.Find(tag.item);
+    return ref.texte.empty() ? v == nullptr : (v && ref.nombre && *v == static_cast<int64_t>(ref.v));
+  }
+  if (tag.kind == kDate) {
+    // The reference shows whole seconds.
+    const FileTime* v = e.items.dates.Find(tag.item);
+    return v && *v / kFileTimeTicksPerSecond == ReferenceDate(ref.texte) / kFileTimeTicksPerSecond;
+  }
+  return e.items.Text(tag.item) == Trim(ref.texte);
+}
+
+TEST(DocumentConformance, ExifToolValues) {
+  if (!Corpus()) GTEST_SKIP() << "VELTO_CORPUS is not set: the shared sample corpus is absent";
+  const std::string root = Corpus();
+  std::set<std::string> seen;
+  int compared = 0;
+  for (const Format& format : kFormats) {
+    const std::filesystem::path dir = root + "/files/" + format.folder;
+    if (!std::filesystem::exists(dir)) GTEST_SKIP() << dir << " is absent";
+    for (const auto& file : std::filesystem::directory_iterator(dir)) {
+      const std::string name = file.path().filename().string();
+      corpus::Reference ref;
+      if (!corpus::LireReference(root + "/expected/" + format.folder + "/" + name + ".n.json", &ref)) continue;
+      const CFichier e = Extract(file.path().string());
+      for (const Tag& tag : format.tags) {
+        const auto* values = ref.Find(tag.name);
+        if (!values) continue;
+        for (const auto& gv : *values) {
+          if (gv.first != format.group) continue;
+          ++compared;
+          const std::string key = name + " " + tag.name;
+          if (kDifferences.count(key)) {
+            seen.insert(key);
+            EXPECT_FALSE(Same(e, tag, gv.second)) << key << " now agrees: remove it from the differences";
+            break;
+          }
+          EXPECT_TRUE(Same(e, tag, gv.second)) << key << ": ours \"" << e.items.Text(tag.item) << "\", reference \""
+                                               << gv.second.texte << "\"";
+          break;
+        }
+      }
+    }
+  }
+  EXPECT_GT(compared, 40);
+  for (const auto& d : kDifferences) EXPECT_TRUE(seen.count(d.first)) << d.first << " was not compared";
+}
+
+// Web pages and shortcuts: the small reader's title, base address, meta
+// names and URL key.
+TEST(DocumentConformance, SmallReaderValues) {
+  if (!Corpus()) GTEST_SKIP() << "VELTO_CORPUS is not set: the shared sample corpus is absent";
+  const std::string root = Corpus();
+  const std::regex title("\"title\": (null|\"((?:[^\"\\\\]|\\\\.)*)\")");
+  const std::regex meta("\\[\\s*\"([^\"]*)\",\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*\\]");
+  int compared = 0;
+  for (const auto& file : std::filesystem::directory_iterator(root + "/files/html")) {
+    const std::string json =
+        corpus::LireFichier(root + "/expected/html/" + file.path().filename().string() + ".mini.json");
+    const CFichier e = Extract(file.path().string());
+    std::smatch m;
+    if (std::regex_search(json, m, title)) {
+      // The small reader keeps the title's white space; ours makes each run one space.
+      std::string expected = std::regex_replace(m[2].str(), std::regex("(\\\\n|\\s)+"), " ");
+      expected = Trim(expected.substr(expected.find_first_not_of(' ') == std::string::npos ? expected.size()
+                                                                                           : expected.find_first_not_of(' ')));
+      EXPECT_EQ(e.items.Text(kItemOt), expected) << file.path();
+      ++compared;
+    }
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), meta); it != std::sregex_iterator(); ++it) {
+      if ((*it)[1].str() == "description") {
+        EXPECT_EQ(e.items.Text(kItemOc), (*it)[2].str()) << file.path();
+        ++compared;
+      }
+    }
+  }
+#ifdef _WIN32
+  const std::string json = corpus::LireFichier(root + "/expected/url/LNK.url.mini.json");
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(json, m, std::regex("\"URL\": \"([^\"]*)\"")));
+  EXPECT_EQ(Extract(root + "/files/url/LNK.url").items.Text(kItemOu), m[1].str());
+  ++compared;
+#endif
+  EXPECT_GE(compared, 4);
+}
+
+}  // namespace
