@@ -128,6 +128,15 @@ run_tests() {
 fuzz() {
   build
   "$ROOT/fuzz/smoke.sh" "$NAT" "${1:-900}"
+  # The readers that go through system services run under Wine, on mutated
+  # copies of the sample OLE documents and of the version sample.
+  wine_ready
+  local seeds=("$WIN/tests/docs/version_sample.exe") scratch
+  for f in "$ROOT"/../shared/corpus/files/ole/*; do [ -f "$f" ] && seeds+=("$f"); done
+  scratch=$(mktemp -d)
+  echo "-- system_mutation: 10000 mutated copies of each of ${#seeds[@]} files"
+  "$WINELOADER" "$WIN/tests/docs/system_mutation.exe" 10000 "$scratch" "${seeds[@]}"
+  rm -rf "$scratch"
 }
 
 demo() {

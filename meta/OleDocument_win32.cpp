@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "files/Formats.h"
+#include "meta/CompoundFile.h"
 #include "meta/SystemDocuments.h"
 #include "os/AnsiText.h"
 #include "os/CKGuards.h"
@@ -72,6 +73,11 @@ std::string EditTimeText(uint64_t duration) {
 }
 
 int ReadOleFile(MetaExtractor& x, const std::string& path) {
+  FileReader& f = x.File();
+  if (f.OpenRead(path) != 0) return -5;
+  const int sound = CheckCompoundFile(f);
+  f.Close();
+  if (sound != 0) return -2;
   const int units = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
   if (units <= 0) return -5;
   std::wstring wide(static_cast<size_t>(units), L'\0');

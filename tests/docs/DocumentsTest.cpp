@@ -212,3 +212,59 @@ TEST(SystemDocuments, EditTimeInHoursAndMinutes) {
 
 }  // namespace
 #endif
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "meta/CompoundFile.h"
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+int CheckBytes(const std::string& bytes) {
+  FileReader f;
+  if (f.OpenRead(WriteScratchFile("docs_", "t.doc", bytes)) != 0) return -100;
+  return CheckCompoundFile(f);
+}
+
+// Compound files from the sample corpus pass the check; copies with a
+// directory link or a sector link turned back on itself do not.
+TEST(CompoundFile, SoundFilesPassLoopsAreRefused) {
+  const char* corpus = std::getenv("VELTO_CORPUS");
+  if (!corpus || !std::filesystem::exists(std::string(corpus) + "/files/ole")) {
+    GTEST_SKIP() << "VELTO_CORPUS is not set or has no ole folder: the shared sample corpus is absent";
+  }
+  int checked = 0;
+  for (const auto& file : std::filesystem::directory_iterator(std::string(corpus) + "/files/ole")) {
+    const std::string bytes = Slurp(file.path().string());
+    EXPECT_EQ(CheckBytes(bytes), 0) << file.path();
+    ++checked;
+    // The root's child pointing back at the root.
+    std::string loop = bytes;
+    uint32_t dirStart = 0;
+    CBufReader(bytes.data(), bytes.size()).PeekU32LE(0x30, &dirStart);
+    const size_t root = (static_cast<size_t>(dirStart) + 1) * 512;
+    if (root + 128 > loop.size()) continue;
+    loop.replace(root + 0x4C, 4, std::string(4, '\0'));
+    EXPECT_EQ(CheckBytes(loop), -3) << file.path() << " with a directory loop";
+    // The directory's first sector chained to itself.
+    std::string chain = bytes;
+    uint32_t fat0 = 0;
+    CBufReader(bytes.data(), bytes.size()).PeekU32LE(0x4C, &fat0);
+    const size_t link = (static_cast<size_t>(fat0) + 1) * 512 + 4 * static_cast<size_t>(dirStart);
+    if (link + 4 > chain.size()) continue;
+    for (int i = 0; i < 4; ++i) chain[link + static_cast<size_t>(i)] = static_cast<char>((dirStart >> (8 * i)) & 0xFF);
+    EXPECT_EQ(CheckBytes(chain), -3) << file.path() << " with a sector loop";
+  }
+  EXPECT_GT(checked, 3);
+  EXPECT_EQ(CheckBytes(std::string(600, 'x')), -2);
+}
+
+}  // namespace
