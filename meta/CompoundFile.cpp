@@ -31,8 +31,9 @@ bool KnownScalarType(uint32_t type) {
 }
 
 // Checks the property set stream: its header, the first section's bounds,
-// and every property's offset, type and length inside the section. -1 when
-// anything lies outside.
+// every property's offset and type, and that each string, blob, clipboard
+// value and dictionary entry has a length its reader can take (at least
+// its terminator) inside the section. -1 when anything is out of place.
 int CheckPropertySet(const std::vector<uint8_t>& stream) {
   CBufReader r(stream.data(), stream.size());
   uint16_t order = 0;
@@ -42,25 +43,66 @@ int CheckPropertySet(const std::vector<uint8_t>& stream) {
   if (r.PeekU32LE(24, &sections) != 0 || sections == 0 || r.PeekU32LE(44, &sectionAt) != 0) return -1;
   uint32_t sectionBytes = 0;
   uint32_t count = 0;
-  if (r.PeekU32LE(sectionAt, &sectionBytes) != 0 || sectionBytes > stream.size() - sectionAt) return -1;
+  if (r.PeekU32LE(sectionAt, &sectionBytes) != 0 || sectionBytes < 8 || sectionBytes > stream.size() - sectionAt) {
+    return -1;
+  }
   CBufReader sec(stream.data() + sectionAt, sectionBytes);
   if (sec.PeekU32LE(4, &count) != 0 || count > (sectionBytes - 8) / 8) return -1;
+  // The code page first: strings of the Unicode page hold two bytes a unit.
+  bool unicode = false;
+  for (uint32_t i = 0; i < count; ++i) {
+    uint32_t id = 0, at = 0, type = 0;
+    uint16_t page = 0;
+    sec.PeekU32LE(8 + 8 * i, &id);
+    sec.PeekU32LE(12 + 8 * i, &at);
+    if (id == 1 && sec.PeekU32LE(at, &type) == 0 && (type & 0xFFFF) == 2 && sec.PeekU16LE(at + 4ull, &page) == 0) {
+      unicode = page == 1200;
+    }
+  }
+  // Bytes of a length-prefixed value at `at`: the length must be at least
+  // `least` and what it counts must lie inside the section.
+  auto fits = [&](uint32_t at, uint64_t unit, uint32_t least) {
+    uint32_t n = 0;
+    if (sec.PeekU32LE(at, &n) != 0 || n < least) return false;
+    return uint64_t{n} * unit <= sectionBytes - at - 4ull;
+  };
   for (uint32_t i = 0; i < count; ++i) {
     uint32_t id = 0;
     uint32_t at = 0;
     uint32_t type = 0;
     sec.PeekU32LE(8 + 8 * i, &id);
     sec.PeekU32LE(12 + 8 * i, &at);
-    if (sec.PeekU32LE(at, &type) != 0) return -1;
-    if (id == 0) continue;  // the dictionary has no type word
+    if (at < 8 || at > sectionBytes - 4) return -1;
+    if (id == 0) {
+      // The dictionary: entries of an id and a name with its terminator.
+      uint32_t entries = 0;
+      sec.PeekU32LE(at, &entries);
+      uint64_t p = at + 4ull;
+      for (uint32_t e = 0; e < entries; ++e) {
+        if (p > sectionBytes - 8ull || !fits(static_cast<uint32_t>(p + 4), unicode ? 2 : 1, 1)) return -1;
+        uint32_t n = 0;
+        sec.PeekU32LE(static_cast<size_t>(p + 4), &n);
+        p += 8ull + uint64_t{n} * (unicode ? 2 : 1);
+        if (unicode && p % 4) p += 4 - p % 4;
+      }
+      continue;
+    }
+    sec.PeekU32LE(at, &type);
     if (!KnownScalarType(type & 0xFFFF)) return -1;
     const uint32_t t = type & 0xFFFF;
-    if (t == 8 || t == 30 || t == 31 || t == 65 || t == 71) {
-      uint32_t length = 0;
-      if (sec.PeekU32LE(at + 4, &length) != 0) return -1;
-      const uint64_t bytes = t == 31 ? uint64_t{length} * 2 : length;
-      if (at + 8ull > sectionBytes || bytes > sectionBytes - at - 8ull) return -1;
+    const uint32_t value = at + 4;
+    bool ok = true;
+    if (t == 30) ok = fits(value, 1, unicode ? 2 : 1) && (!unicode || sec.PeekU32LE(value, &type) != 0 || type % 2 == 0);
+    if (t == 8) ok = fits(value, 1, 1);
+    if (t == 31) ok = fits(value, 2, 1);
+    if (t == 65) ok = fits(value, 1, 0);
+    if (t == 71) {
+      // A clipboard value of at most 8 bytes is skipped by the reader; one of
+      // 9 to 11 would make it take a negative length.
+      uint32_t n = 0;
+      ok = fits(value, 1, 0) && sec.PeekU32LE(value, &n) == 0 && (n <= 8 || n >= 12);
     }
+    if (!ok) return -1;
   }
   return 0;
 }
