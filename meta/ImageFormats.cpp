@@ -1,5 +1,6 @@
 #include "meta/ImageFormats.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -92,7 +93,11 @@ int ReadBmpAt(MetaExtractor& x, int64_t start, int64_t size) {
     r.PeekU16LE(14 + 14, &bits);
   }
   x.OverwriteText(kItemIi, type->text);
-  x.SetImageSize(static_cast<int32_t>(width), static_cast<int32_t>(height));
+  // A negative height marks a bitmap stored from the top row down; its
+  // height is the magnitude (INT_MIN, which has none, stays as read).
+  int32_t rows = static_cast<int32_t>(height);
+  if (rows < 0 && rows != INT32_MIN) rows = -rows;
+  x.SetImageSize(static_cast<int32_t>(width), rows);
   x.SetImageBits(bits);
   return static_cast<int64_t>(declared) == size ? 0 : -3;
 }

@@ -1,7 +1,7 @@
-// The document readers on the shared sample corpus, chosen by extension as a
-// load chooses them, compared with the reference values of each file:
-// ExifTool's raw values (expected/*.n.json) for PDF, torrents, OLE documents
-// and executables, the small reader's (*.mini.json) for web pages and
+// The document and image readers on the shared sample corpus, chosen by
+// extension as a load chooses them, compared with the reference values of each file:
+// ExifTool's raw values (expected/*.n.json) for images, PDF, torrents, OLE
+// documents and executables, the small reader's (*.mini.json) for web pages and
 // Internet shortcuts. Every remaining difference is listed with its reason,
 // and checked to still occur. Skipped, saying so, when the corpus is absent.
 #include <gtest/gtest.h>
@@ -33,6 +33,11 @@ const std::vector<Format> kFormats = {
     {"pdf", "PDF", {{"Title", kItemOt, kText}, {"Author", kItemOa, kText}, {"Subject", kItemOs, kText},
                     {"Keywords", kItemOk, kText}, {"CreateDate", kItemOn, kDate}, {"ModifyDate", kItemOb, kDate},
                     {"PageCount", kItemOP, kInt}}},
+    {"bmp", "File", {{"ImageWidth", kItemIx, kInt}, {"ImageHeight", kItemIy, kInt}, {"BitDepth", kItemIb, kInt}}},
+    {"gif", "GIF", {{"ImageWidth", kItemIx, kInt}, {"ImageHeight", kItemIy, kInt}, {"BitsPerPixel", kItemIb, kInt}}},
+    {"png", "PNG", {{"ImageWidth", kItemIx, kInt}, {"ImageHeight", kItemIy, kInt}}},
+    {"pcx", "File", {{"ImageWidth", kItemIx, kInt}, {"ImageHeight", kItemIy, kInt}}},
+    {"ico", "File", {{"ImageWidth", kItemIx, kInt}, {"ImageHeight", kItemIy, kInt}}},
     {"torrent", "Torrent", {{"Name", kItemOt, kText}, {"Creator", kItemOa, kText}, {"Comment", kItemOc, kText},
                             {"Announce", kItemOu, kText}, {"CreateDate", kItemOn, kDate}}},
 #ifdef _WIN32
@@ -72,6 +77,8 @@ const std::map<std::string, const char*> kDifferences = {
     {"r2-empty-password.pdf CreateDate", "encrypted"},
     {"r2-empty-password.pdf ModifyDate", "encrypted"},
     {"long_name.torrent Name", "texts are cut at 256 bytes"},
+    {"hopper_256x256.ico ImageWidth", "an icon's width byte 0 (256 pixels) is shown as stored"},
+    {"hopper_256x256.ico ImageHeight", "an icon's height byte 0 (256 pixels) is shown as stored"},
 #ifdef _WIN32
     {"fixture-2.doc Title", "U+F020, a Symbol-font space, which ends up a trailing space and is trimmed"},
     {"ppt.ppt Title", "the file declares UTF-8 and holds GBK bytes; ExifTool shows question marks"},

@@ -22,8 +22,8 @@ std::string BitmapInfo(int width, int height, int bits) {
   return LE32(40) + LE32(width) + LE32(height) + LE16(1) + LE16(bits) + std::string(24, '\0');
 }
 
-std::string Bmp(const char* type, unsigned declared) {
-  return std::string(type, 2) + LE32(declared) + LE32(0) + LE32(54) + BitmapInfo(640, 480, 24) + "pixels";
+std::string Bmp(const char* type, unsigned declared, int height = 480) {
+  return std::string(type, 2) + LE32(declared) + LE32(0) + LE32(54) + BitmapInfo(640, height, 24) + "pixels";
 }
 
 std::string Gif(bool trailer) {
@@ -71,6 +71,7 @@ TEST(ImageFormats, EachReaderOnItsEdges) {
   const Row rows[] = {
       {"BMP whose size field matches", Bmp("BM", 60), ReadBmpFile, 0, "640", "480", "24", "BMP Windows", 0},
       {"BMP whose size field does not", Bmp("BM", 61), ReadBmpFile, -3, "640", "480", "24", "BMP Windows", -1},
+      {"BMP stored top-down", Bmp("BM", 60, -480), ReadBmpFile, 0, "640", "480", "24", "BMP Windows", 0},
       {"OS/2 colour pointer", Bmp("CP", 60), ReadBmpFile, 0, "640", "480", "24", "BMP OS/2 Color Pointer", 0},
       {"OS/2 1.x header of 16-bit sizes",
        std::string("BM") + LE32(66) + LE32(0) + LE32(26) + LE32(12) + LE16(127) + LE16(64) + LE16(1) + LE16(8) +
