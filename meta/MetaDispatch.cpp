@@ -8,8 +8,11 @@
 #include "meta/Jpeg.h"
 #include "meta/Html.h"
 #include "meta/MetaExtractor.h"
+#include "meta/Midi.h"
 #include "meta/Pdf.h"
 #include "meta/RawFormats.h"
+#include "meta/Riff.h"
+#include "meta/SunAudio.h"
 #include "meta/Tiff.h"
 #include "meta/Torrent.h"
 #ifdef _WIN32
@@ -31,6 +34,7 @@ struct CFormat {
   bool trackNumbers;  // the track-number texts are rebuilt after it
 };
 const CFormat kFormats[] = {
+    {"AU", ReadSunAudioFile, false},
     {"TIF TIFF NEF ORF PEF SRF CR2 DNG", ReadTiffFile, false},
     {"CRW", ReadCrwFile, false},
     {"MRW", ReadMrwFile, false},
@@ -41,6 +45,8 @@ const CFormat kFormats[] = {
     {"PCX", ReadPcxFile, false},
     {"BMP DIB", ReadBmpFile, false},
     {"ICO CUR", ReadIconFile, false},
+    {"WAV", ReadWaveFile, false},
+    {"MID KAR", ReadMidiFile, false},
     {"PDF", ReadPdfFile, false},
 #ifdef _WIN32
     {"DOC XLS XLA XLT POT PPS PPT PPA MPP DOT MSI MSP MST", ReadOleFile, false},

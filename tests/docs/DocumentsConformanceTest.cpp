@@ -17,7 +17,7 @@
 
 namespace {
 
-enum Kind { kText, kInt, kDate };
+enum Kind { kText, kInt, kDate, kSeconds };
 struct Tag {
   const char* name;
   int item;
@@ -38,6 +38,9 @@ const std::vector<Format> kFormats = {
     {"png", "PNG", {{"ImageWidth", kItemIx, kInt}, {"ImageHeight", kItemIy, kInt}}},
     {"pcx", "File", {{"ImageWidth", kItemIx, kInt}, {"ImageHeight", kItemIy, kInt}}},
     {"ico", "File", {{"ImageWidth", kItemIx, kInt}, {"ImageHeight", kItemIy, kInt}}},
+    {"wav", "RIFF", {{"SampleRate", kItemAs, kInt}, {"Title", kItemAt, kText}, {"Artist", kItemAa, kText},
+                     {"Genre", kItemAg, kText}, {"DateCreated", kItemAy, kText}}},
+    {"wav", "Composite", {{"Duration", kItemAd, kSeconds}}},
     {"torrent", "Torrent", {{"Name", kItemOt, kText}, {"Creator", kItemOa, kText}, {"Comment", kItemOc, kText},
                             {"Announce", kItemOu, kText}, {"CreateDate", kItemOn, kDate}}},
 #ifdef _WIN32
@@ -77,6 +80,10 @@ const std::map<std::string, const char*> kDifferences = {
     {"r2-empty-password.pdf CreateDate", "encrypted"},
     {"r2-empty-password.pdf ModifyDate", "encrypted"},
     {"long_name.torrent Name", "texts are cut at 256 bytes"},
+    {"rf64.wav SampleRate", "an RF64 file (64-bit sizes) does not start with \"RIFF\": not read as WAVE"},
+    {"rf64.wav Duration", "RF64"},
+    {"uint8we.wav DateCreated", "the INFO text is shown as written; ExifTool rewrites it with colons"},
+    {"RIFF.wav DateCreated", "the INFO text is shown as written (2005-08-08); ExifTool rewrites it with colons"},
     {"hopper_256x256.ico ImageWidth", "an icon's width byte 0 (256 pixels) is shown as stored"},
     {"hopper_256x256.ico ImageHeight", "an icon's height byte 0 (256 pixels) is shown as stored"},
 #ifdef _WIN32
@@ -120,6 +127,10 @@ bool Same(const CFichier& e, const Tag& tag, const corpus::Valeur& ref) {
   if (tag.kind == kInt) {
     const int64_t* v = e.items.ints.Find(tag.item);
     return ref.texte.empty() ? v == nullptr : (v && ref.nombre && *v == static_cast<int64_t>(ref.v));
+  }
+  if (tag.kind == kSeconds) {
+    const int64_t* v = e.items.ints.Find(tag.item);
+    return v && ref.nombre && *v == static_cast<int64_t>(ref.v);
   }
   if (tag.kind == kDate) {
     // The reference shows whole seconds.
@@ -191,6 +202,33 @@ TEST(DocumentConformance, SmallReaderValues) {
         EXPECT_EQ(e.items.Text(kItemOc), (*it)[2].str()) << file.path();
         ++compared;
       }
+    }
+  }
+  for (const auto& file : std::filesystem::directory_iterator(root + "/files/au")) {
+    const std::string json =
+        corpus::LireFichier(root + "/expected/au/" + file.path().filename().string() + ".mini.json");
+    const CFichier e = Extract(file.path().string());
+    std::smatch rate, seconds, note;
+    ASSERT_TRUE(std::regex_search(json, rate, std::regex("\"sample_rate\": ([0-9]+)")));
+    ASSERT_TRUE(std::regex_search(json, seconds, std::regex("\"duration_s\": ([0-9.]+)")));
+    ASSERT_TRUE(std::regex_search(json, note, std::regex("\"annotation\": \"([^\"]*)\"")));
+    EXPECT_EQ(e.items.Text(kItemAs), rate[1].str()) << file.path();
+    EXPECT_EQ(*e.items.ints.Find(kItemAd), static_cast<int64_t>(std::stod(seconds[1].str()))) << file.path();
+    EXPECT_EQ(e.items.Text(kItemAc), Trim(note[1].str())) << file.path();
+    compared += 3;
+  }
+  // Karaoke texts: the first three "@T" are the title, artist and copyright.
+  for (const auto& file : std::filesystem::directory_iterator(root + "/files/midi")) {
+    const std::string json =
+        corpus::LireFichier(root + "/expected/midi/" + file.path().filename().string() + ".mini.json");
+    const CFichier e = Extract(file.path().string());
+    const std::regex karaoke("\"text_latin1\": \"@T([^\"]*)\"");
+    const int items[3] = {kItemAt, kItemAa, kItemAC};
+    int n = 0;
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), karaoke); it != std::sregex_iterator() && n < 3;
+         ++it, ++n) {
+      EXPECT_EQ(e.items.Text(items[n]), Trim((*it)[1].str())) << file.path();
+      ++compared;
     }
   }
 #ifdef _WIN32

@@ -1,8 +1,8 @@
-// Every PDF, web page and torrent of the sample corpus cut at every length
-// up to 4 KB, then in steps to its end: each cut file is read without a
-// crash or a hang, and a cut PDF or torrent gives no text the whole file
-// does not give (a cut web page may show a shorter title: its text is
-// whatever the page's start holds).
+// Every PDF, web page, torrent, WAVE, MIDI and Sun audio file of the sample
+// corpus cut at every length up to 4 KB, then in steps to its end: each cut
+// file is read without a crash or a hang, and gives no text the whole file
+// does not give (a karaoke information text made of several events may stop
+// short of the whole one's).
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -29,8 +29,10 @@ TEST(DocumentTruncation, CutFilesGiveNothingNew) {
     GTEST_SKIP() << "the sample corpus is absent (VELTO_CORPUS unset or empty): nothing cut";
   }
   int reads = 0;
-  for (const char* folder : {"pdf", "torrent", "html"}) {
-    const bool compare = std::string(folder) != "html";
+  for (const char* folder : {"pdf", "torrent", "html", "wav", "midi", "au"}) {
+    // A cut page may show a shorter title, and a Sun audio file whose data
+    // size passes its end takes the rest of the file as data.
+    const bool compare = std::string(folder) != "html" && std::string(folder) != "au";
     for (const auto& file : std::filesystem::directory_iterator(std::string(corpus) + "/files/" + folder)) {
       SCOPED_TRACE(file.path().string());
       const std::string bytes = corpus::LireFichier(file.path().string());
@@ -49,7 +51,8 @@ TEST(DocumentTruncation, CutFilesGiveNothingNew) {
         if (!compare) continue;
         for (const auto& t : cut.items.text) {
           const std::string* whole = full.items.text.Find(t.first);
-          ASSERT_TRUE(whole && *whole == t.second) << "item " << t.first << " \"" << t.second << "\" at " << n;
+          const bool prefix = t.first == kItemAi && whole && whole->compare(0, t.second.size(), t.second) == 0;
+          ASSERT_TRUE(whole && (*whole == t.second || prefix)) << "item " << t.first << " \"" << t.second << "\" at " << n;
         }
       }
       std::remove(path.c_str());

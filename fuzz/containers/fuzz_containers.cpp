@@ -1,0 +1,10 @@
+// The container readers on the same bytes, each as a file of its own format.
+#include "../photo/FuzzPhoto.h"
+#include "meta/Midi.h"
+#include "meta/Riff.h"
+#include "meta/SunAudio.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadMidiFile);
+  return 0;
+}

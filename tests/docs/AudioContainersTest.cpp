@@ -1,0 +1,81 @@
+// Sun audio, WAVE and MIDI readers on crafted bytes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ScratchFile.h"
+#include "meta/Midi.h"
+#include "meta/Riff.h"
+#include "meta/SunAudio.h"
+
+namespace {
+
+std::string LE16(unsigned v) { return {char(v & 0xFF), char((v >> 8) & 0xFF)}; }
+std::string LE32(unsigned v) { return LE16(v & 0xFFFF) + LE16(v >> 16); }
+std::string BE32(unsigned v) { return {char(v >> 24), char((v >> 16) & 0xFF), char((v >> 8) & 0xFF), char(v & 0xFF)}; }
+std::string Chunk(const char* id, const std::string& data) { return std::string(id, 4) + LE32(data.size()) + data; }
+
+std::string Fmt(unsigned channels, unsigned rate, unsigned bits) {
+  return Chunk("fmt ", LE16(1) + LE16(channels) + LE32(rate) + LE32(rate * channels * bits / 8) +
+                           LE16(channels * bits / 8) + LE16(bits));
+}
+std::string Wave(const std::string& chunks) { return "RIFF" + LE32(4 + chunks.size()) + "WAVE" + chunks; }
+
+struct Row {
+  const char* what;
+  std::string bytes;
+  const char* ext;
+  int item;
+  const char* text;
+};
+
+std::string Read(const Row& row) {
+  CFichier entry;
+  CMetaOptions options;
+  ExtractMetadata(entry, WriteScratchFile("audio_", std::string("t.") + row.ext, row.bytes), options);
+  return entry.items.Text(row.item);
+}
+
+TEST(AudioContainers, CraftedFiles) {
+  const std::string info = Chunk("LIST", "INFO" + Chunk("INAM", "Odd") + "\0" + Chunk("IART", "Band") +
+                                             Chunk("INAM", "Second title"));
+  const std::string au = ".snd" + BE32(32) + BE32(88200) + BE32(3) + BE32(44100) + BE32(1) + std::string("hi\0!\0\0\0\0", 8);
+  const Row rows[] = {
+      {"au encoding", au + std::string(100, '\0'), "au", kItemAi, "16-bit linear PCM"},
+      {"au annotation, NULs as spaces", au + std::string(100, '\0'), "au", kItemAc, "hi !"},
+      {"au data size past the file: the rest of the file", au + std::string(88200, '\0'), "au", kItemAd, "00m01s"},
+      {"au header shorter than 24", ".snd" + BE32(20) + std::string(40, '\0'), "au", kItemAs, ""},
+      {"wave duration", Wave(Fmt(2, 8000, 16) + Chunk("data", std::string(64000, '\0'))), "wav", kItemAd, "00m02s"},
+      {"wave bitrate from the byte rate", Wave(Fmt(2, 8000, 16) + Chunk("data", "")), "wav", kItemAb, "256"},
+      {"INFO walk steps over a stray byte", Wave(Fmt(1, 8000, 8) + info + Chunk("data", "")), "wav", kItemAa, "Band"},
+      {"first INFO title wins", Wave(Fmt(1, 8000, 8) + info + Chunk("data", "")), "wav", kItemAt, "Odd"},
+      {"odd chunk with its pad byte", Wave(Chunk("junk", "x") + "\0" + Fmt(1, 8000, 8) + Chunk("data", "")), "wav",
+       kItemAs, "8000"},
+      {"odd chunk without it", Wave(Chunk("junk", "x") + Fmt(1, 8000, 8) + Chunk("data", "")), "wav", kItemAs, "8000"},
+      {"no data chunk, no audio items", Wave(Fmt(1, 8000, 8) + info), "wav", kItemAs, ""},
+      {"not WAVE", "RIFF" + LE32(4) + "AVI " + Fmt(1, 8000, 8), "wav", kItemAs, ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Read(row), row.text) << row.what;
+}
+
+TEST(AudioContainers, KaraokeTexts) {
+  auto event = [](char letter, const std::string& text) {
+    return std::string("\0\xFF\x01", 3) + char(text.size() + 2) + '@' + letter + text;
+  };
+  const std::string song = std::string("MThd") + std::string(10, '\0') + event('V', "v1") + event('K', "KAR") +
+                           event('T', "Title") + event('K', "ignored") + event('T', "Artist") + event('L', "ENGL") +
+                           event('T', "Copy") + event('T', "Fourth") + event('V', "v2") +
+                           std::string("\0\xFF\x01\x7F@T", 6) + "cut";
+  const struct {
+    int item;
+    const char* text;
+  } rows[] = {{kItemAi, "KAR - v1"}, {kItemAt, "Title"}, {kItemAa, "Artist"}, {kItemAC, "Copy"}, {kItemAg, "ENGL"}};
+  CFichier entry;
+  CMetaOptions options;
+  MetaExtractor x(entry, options);
+  EXPECT_EQ(ReadMidiBytes(x, song), 0);
+  for (const auto& row : rows) EXPECT_EQ(entry.items.Text(row.item), row.text);
+  EXPECT_EQ(ReadMidiBytes(x, "MTrk" + std::string(20, '\0')), -2);
+}
+
+}  // namespace
