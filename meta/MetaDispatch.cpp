@@ -7,6 +7,8 @@
 #include "meta/ImageFormats.h"
 #include "meta/Jpeg.h"
 #include "meta/MetaExtractor.h"
+#include "meta/MpegAudio.h"
+#include "meta/Musepack.h"
 #include "meta/RawFormats.h"
 #include "meta/Tiff.h"
 #include "os/AnsiCase.h"
@@ -25,6 +27,8 @@ struct CFormat {
   bool trackNumbers;  // the track-number texts are rebuilt after it
 };
 const CFormat kFormats[] = {
+    {"MP3 MP2", ReadMpegAudioFile, true},
+    {"MPC", ReadMusepackFile, true},
     {"TIF TIFF NEF ORF PEF SRF CR2 DNG", ReadTiffFile, false},
     {"CRW", ReadCrwFile, false},
     {"MRW", ReadMrwFile, false},
