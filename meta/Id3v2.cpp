@@ -95,15 +95,14 @@ int CId3v2::Lire() {
     f_.Seek(0);
     return -1;
   }
-  const uint32_t taille = SyncSafe(h + 6);
-  if (std::memcmp(h, "ID3", 3) != 0 || h[3] == 0xFF || h[4] == 0xFF || taille == 0) {
+  const int64_t fin = Id3v2TagBytes(h);
+  if (fin == 0) {
     f_.Seek(0);
     return -2;
   }
+  const uint32_t taille = SyncSafe(h + 6);
   version_ = h[3];
   const uint8_t drapeaux = h[5];
-  // A version 2.4 tag may end with a copy of its header.
-  const int64_t fin = int64_t(kHeader) + taille + (version_ == 4 && (drapeaux & 0x10) ? kHeader : 0);
   int r = 0;
   // Version 2.2 with bit 6 set is compressed as a whole, which nothing reads.
   if (version_ < 2 || version_ > 4 || (version_ == 4 && h[4] != 0) || (version_ == 2 && (drapeaux & 0x40))) {
@@ -145,7 +144,10 @@ int CId3v2::Trames(int64_t restant) {
       for (const CTrameId3& t : kTrames)
         if (t.v22 && std::memcmp(h, t.v22, 3) == 0) trame = &t;
     } else {
-      taille = version_ == 4 ? SyncSafe(h + 4) : Be32(h + 4);
+      // Some writers put plain sizes in 2.4 tags; a byte with its top bit
+      // set cannot belong to a 7-bit size.
+      const bool plain = version_ == 3 || ((h[4] | h[5] | h[6] | h[7]) & 0x80);
+      taille = plain ? Be32(h + 4) : SyncSafe(h + 4);
       if (taille > 0x7FFFFFFF) return -6;
       format = h[9];
       for (const CTrameId3& t : kTrames)
@@ -214,6 +216,13 @@ void CId3v2::Image(uint32_t taille, int64_t debut) {
 }
 
 }  // namespace
+
+int64_t Id3v2TagBytes(const uint8_t* h) {
+  const uint32_t taille = SyncSafe(h + 6);
+  if (std::memcmp(h, "ID3", 3) != 0 || h[3] == 0xFF || h[4] == 0xFF || taille == 0) return 0;
+  // A version 2.4 tag may end with a copy of its header.
+  return int64_t(kHeader) + taille + (h[3] == 4 && (h[5] & 0x10) ? kHeader : 0);
+}
 
 int ReadId3v2(MetaExtractor& x) { return CId3v2(x).Lire(); }
 

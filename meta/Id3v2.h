@@ -17,6 +17,10 @@
 // that runs past the end of the tag (the frames before it are kept).
 int ReadId3v2(MetaExtractor& x);
 
+// Bytes an ID3v2 tag occupies, from its 10-byte header (a footer counted);
+// 0 when the bytes are not a tag header.
+int64_t Id3v2TagBytes(const uint8_t* header);
+
 // The text of a text frame's data (its first `cap` bytes, as read): the
 // encoding byte (absent when the first byte is above 3), three language bytes
 // when `language`, then the first string or, with `second`, the one after it;

@@ -5,6 +5,7 @@
 
 #include "meta/ApeTag.h"
 #include "meta/Id3v1.h"
+#include "meta/Id3v2.h"
 #include "meta/Printf.h"
 
 namespace {
@@ -39,6 +40,10 @@ int ReadMusepackHeader(MetaExtractor& x, int64_t audio) {
   FileReader& f = x.File();
   uint8_t h[kHeader];
   if (f.Seek(0) != 0 || f.ReadExact(h, kHeader) != 0) return -1;
+  // Some taggers put an ID3v2 tag before the stream.
+  const int64_t id3 = Id3v2TagBytes(h);
+  if (id3 > 0 && (f.Seek(id3) != 0 || f.ReadExact(h, kHeader) != 0)) return -1;
+  if (id3 > 0) audio -= id3;
   if (std::memcmp(h, "MP+", 3) != 0) return -2;
   if (h[3] > kLastVersion) return -3;
   const uint32_t frames = Le32(h + 4), word = Le32(h + 8);
