@@ -98,4 +98,24 @@ inline std::string Mpc(uint8_t version, uint32_t frames, int srIndex, int profil
 using exiftest::CLecture;
 using exiftest::Lire;
 
+// One row of a reader's table: what the bytes break, the code the reader
+// returns, and the text one item then has.
+struct CCas {
+  const char* what;
+  std::string bytes;
+  int code;
+  int item;
+  std::string texte;
+};
+template <class Reader>
+void Verifier(const std::vector<CCas>& cases, const std::string& leaf, Reader lire) {
+  for (const CCas& c : cases) {
+    SCOPED_TRACE(c.what);
+    CLecture l;
+    Lire(l, leaf, c.bytes, lire);
+    EXPECT_EQ(l.code, c.code);
+    EXPECT_EQ(l.Texte(c.item), c.texte);
+  }
+}
+
 }  // namespace audiotest
