@@ -177,8 +177,10 @@ void CId3v2::Trame(const CTrameId3& t, uint32_t taille) {
   const bool commentaire = t.item == kItemAc;
   // A comment overwrites, so the last one wins; the others claim first.
   if (!commentaire && !x_.Claim(t.item)) return;
+  // A frame cut by the end of the file is not kept: its text would be
+  // another one than the frame holds.
   std::string d;
-  f_.ReadCapped(&d, taille, kTextBytes);
+  if (f_.ReadCapped(&d, taille, kTextBytes) != 0) return;
   const bool second = commentaire || t.item == kItemAu;
   std::string texte = Id3v2Text(x_, d, commentaire, second);
   if (t.item == kItemAg) texte = Id3v2Genre(texte);
@@ -189,8 +191,7 @@ void CId3v2::Trame(const CTrameId3& t, uint32_t taille) {
 void CId3v2::Image(uint32_t taille, int64_t debut) {
   if (taille <= 4) return;
   std::string d;
-  f_.ReadCapped(&d, taille, kPictureBytes);
-  if (d.size() < 2) return;
+  if (f_.ReadCapped(&d, taille, kPictureBytes) != 0 || d.size() < 2) return;
   const uint8_t encodage = uint8_t(d[0]);
   std::string mime;
   size_t pos;

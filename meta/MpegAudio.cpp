@@ -126,11 +126,13 @@ int AnalyseMpegAudio(MetaExtractor& x, int64_t audioEnd) {
     const uint32_t flags = Be32(t + xing + 4);
     uint32_t at = xing + 8;
     int32_t frames = 0, bytes = 0;
-    if ((flags & 1) && at + 4 <= n) {
+    // Counts the header announces but the file cuts off are not guessed.
+    if (at + 4 * ((flags & 1) + (flags >> 1 & 1)) > n) return -6;
+    if (flags & 1) {
       frames = int32_t(Be32(t + at));
       at += 4;
     }
-    if ((flags & 2) && at + 4 <= n) bytes = int32_t(Be32(t + at));
+    if (flags & 2) bytes = int32_t(Be32(t + at));
     const int64_t size = bytes > 0 && bytes < audio ? bytes : audio;
     if (frames > 0) {
       duration = int64_t(frames) * h.samples / h.sampling;

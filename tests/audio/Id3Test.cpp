@@ -131,6 +131,7 @@ TEST(Id3v2Reader, Frames) {
       {"negative frame size", Id3v2(3, Text(3, "TIT2", "T") + "TPE1" + Be32(0x80000000) + Bytes("\0\0zz", 4)), -6, kItemAt,
        "T"},
       {"tag larger than the file", Id3v2(3, Text(3, "TIT2", "T"), 1000).substr(0, 30), -1, kItemAt, "T"},
+      {"frame cut by the end of the file", Id3v2(3, Text(3, "TIT2", "Title")).substr(0, 24), 0, kItemAt, ""},
       {"compressed 2.3 frame skipped", Id3v2(3, Frame(3, "TIT2", Bytes("\0zip", 4), 0x80) + Text(3, "TIT2", "T")), 0, kItemAt,
        "T"},
       {"unsynchronised 2.4 frame skipped", Id3v2(4, Frame(4, "TIT2", Bytes("\0un", 3), 0x02) + Text(4, "TIT2", "T")), 0,

@@ -99,6 +99,7 @@ TEST(MpegAudio, FrameAnalysis) {
       {"Xing without counts", Xing(Cbr128(), 36, 0, 0, 0) + std::string(31400, 'x'), 0, "VBR128", "00m02s",
        "VBR Xing", "stereo (joint)"},
       {"Xing of no whole second", Xing(Cbr128(), 36, 1, 30, 0) + std::string(1000, 'x'), -4, "", "", "", ""},
+      {"Xing counts cut off", Xing(Cbr128(), 36, 3, 100, 50000).substr(0, 48), -6, "", "", "", ""},
       {"VBRI", Vbri(10000, 200) + std::string(12000, 'x'), 0, "VBR16", "00m05s", "VBR Fraunhofer", "stereo"},
       {"VBRI of no frames", Vbri(10000, 0) + std::string(12000, 'x'), -5, "", "", "", ""},
       {"empty file", "", -2, "", "", "", ""},
