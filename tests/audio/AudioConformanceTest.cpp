@@ -13,6 +13,7 @@
 #include <set>
 
 #include "CorpusAudio.h"
+#include "exif/CorpusCompare.h"
 #include "exif/CorpusJson.h"
 #include "exif/CorpusPhotos.h"
 #include "meta/Id3v1.h"
@@ -227,15 +228,7 @@ TEST(AudioConformance, CorpusAgainstReference) {
       if (accords.count(c.item) || desaccords.count(c.item) || !entry.items.text.Find(c.item)) continue;
       desaccords[c.item] = " none";
     }
-    for (const auto& d : desaccords) {
-      if (accords.count(d.first)) continue;
-      if (const Ecart* e = Raison(f.chemin, d.first)) {
-        expliques.insert(e);
-        continue;
-      }
-      ADD_FAILURE() << f.chemin << " item " << d.first << ": ours \"" << entry.items.Text(d.first)
-                    << "\", reference" << d.second;
-    }
+    corpus::Signaler(f.chemin, entry, accords, desaccords, Raison, &expliques);
   }
   EXPECT_GT(compares, 150);
   // The list of differences stays true: each one still occurs.

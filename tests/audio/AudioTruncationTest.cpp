@@ -9,6 +9,7 @@
 
 #include "AudioFixtures.h"
 #include "CorpusAudio.h"
+#include "exif/CorpusCompare.h"
 #include "exif/CorpusJson.h"
 #include "exif/CorpusPhotos.h"
 
@@ -36,26 +37,13 @@ struct Tolerance {
   bool appear(int item) const { return (musepack && (item == kItemAb || item == kItemAd)) || Id3v1(item); }
 };
 
-template <class Map>
-std::string Compare(const Map& cut, const Map& full, const Tolerance& t, const char* quoi) {
-  for (const auto& v : cut) {
-    const auto* f = full.Find(v.first);
-    if (!f && !t.appear(v.first)) return std::string(quoi) + " of item " + std::to_string(v.first) + " from nowhere";
-    if (f && *f != v.second && !t.change(v.first))
-      return std::string(quoi) + " of item " + std::to_string(v.first) + " changed";
-  }
-  return "";
-}
-
 std::string Nouveau(const CFichier& cut, const CFichier& full, int64_t taille, const Tolerance& t) {
-  for (const std::string& e : {Compare(cut.items.text, full.items.text, t, "text"),
-                               Compare(cut.items.ints, full.items.ints, t, "integer")})
+  const auto change = [&t](int item) { return t.change(item); };
+  const auto appear = [&t](int item) { return t.appear(item); };
+  for (const std::string& e : {corpus::Compare(cut.items.text, full.items.text, change, appear, "text"),
+                               corpus::Compare(cut.items.ints, full.items.ints, change, appear, "integer")})
     if (!e.empty()) return e;
-  // A cut picture may end at an end marker met earlier; it starts where the
-  // whole one does and ends inside the cut file.
-  if (cut.pictureOffset != -1 &&
-      (cut.pictureOffset != full.pictureOffset || cut.pictureSize <= 0 || cut.pictureSize > taille))
-    return "picture location";
+  if (corpus::PictureFromNowhere(cut, full, taille)) return "picture location";
   return "";
 }
 
