@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "files/CFichier.h"
 
@@ -51,6 +55,32 @@ void Signaler(const std::string& fichier, const CFichier& entry, const std::set<
     ADD_FAILURE() << fichier << " item " << d.first << ": ours \"" << entry.items.Text(d.first) << "\", reference"
                   << d.second;
   }
+}
+
+// Cuts the file at `path`, of `size` bytes, at every length below 4 KB, then
+// in 256 steps to its end, from the whole file down (each length is a
+// truncation of the one before), and asks nouveau(n) what each cut gives
+// that the whole file does not; stops at the first such cut. Returns the
+// number of cuts read.
+template <class Nouveau>
+int Couper(const std::string& path, size_t size, Nouveau nouveau) {
+  const size_t pas = std::max<size_t>(1, (size > 4096 ? size - 4096 : 0) / 256);
+  std::vector<size_t> longueurs;
+  for (size_t n = 0; n < std::min<size_t>(size, 4096); ++n) longueurs.push_back(n);
+  for (size_t n = 4096; n < size; n += pas) longueurs.push_back(n);
+  std::sort(longueurs.rbegin(), longueurs.rend());
+  int lectures = 0;
+  for (size_t n : longueurs) {
+    if (truncate(path.c_str(), static_cast<off_t>(n)) != 0) {
+      ADD_FAILURE() << "cannot cut " << path;
+      break;
+    }
+    ++lectures;
+    const std::string e = nouveau(n);
+    EXPECT_EQ(e, "") << "cut at " << n << " of " << size;
+    if (!e.empty()) break;
+  }
+  return lectures;
 }
 
 }  // namespace corpus
