@@ -72,6 +72,40 @@ std::string Utf16Text(const MetaExtractor& x, std::string s, uint8_t encoding) {
   return x.Utf16ToAnsi(s);
 }
 
+// Which string of a frame is taken: the first, the one after it (a comment
+// after its description), or a URL after its description, which is always
+// single-byte text.
+enum class CChaine { Premiere, Seconde, Url };
+
+// The text of a frame's data (its first bytes, as read): the encoding byte
+// (absent when the first byte is above 3), three language bytes when
+// `language`, then the string asked for; UTF-16 and UTF-8 texts are converted
+// to ANSI, and all is cleaned.
+std::string Id3v2Text(const MetaExtractor& x, const std::string& data, bool language, CChaine quelle) {
+  if (data.empty()) return "";
+  uint8_t encodage = 0;
+  size_t pos = 0;
+  if (uint8_t(data[0]) <= 3) {
+    encodage = uint8_t(data[0]);
+    pos = 1;
+  }
+  if (language) pos = 3 <= data.size() - pos ? pos + 3 : data.size();
+  bool wide = Wide(encodage);
+  size_t fin = StringEnd(data, pos, wide);
+  if (quelle != CChaine::Premiere) {
+    if (fin == data.size()) return "";
+    pos = NextString(data, fin, wide);
+    if (quelle == CChaine::Url) {
+      wide = false;
+      encodage = 0;
+    }
+    fin = StringEnd(data, pos, wide);
+  }
+  const std::string octets = data.substr(pos, fin - pos);
+  if (wide) return x.CleanAs(Utf16Text(x, octets, encodage), CTextEncoding::Ansi);
+  return x.CleanAs(octets, encodage == 3 ? CTextEncoding::Utf8 : CTextEncoding::Ansi);
+}
+
 // Reads one tag: the header, the extended header, then the frames.
 class CId3v2 {
  public:
@@ -181,8 +215,8 @@ void CId3v2::Trame(const CTrameId3& t, uint32_t taille) {
   // another one than the frame holds.
   std::string d;
   if (f_.ReadCapped(&d, taille, kTextBytes) != 0) return;
-  const bool second = commentaire || t.item == kItemAu;
-  std::string texte = Id3v2Text(x_, d, commentaire, second);
+  const CChaine quelle = commentaire ? CChaine::Seconde : t.item == kItemAu ? CChaine::Url : CChaine::Premiere;
+  std::string texte = Id3v2Text(x_, d, commentaire, quelle);
   if (t.item == kItemAg) texte = Id3v2Genre(texte);
   x_.OverwriteText(t.item, texte);
   if (t.item == kItemAk) x_.SetTrackNumbers(texte);
@@ -226,27 +260,6 @@ int64_t Id3v2TagBytes(const uint8_t* h) {
 }
 
 int ReadId3v2(MetaExtractor& x) { return CId3v2(x).Lire(); }
-
-std::string Id3v2Text(const MetaExtractor& x, const std::string& data, bool language, bool second) {
-  if (data.empty()) return "";
-  uint8_t encodage = 0;
-  size_t pos = 0;
-  if (uint8_t(data[0]) <= 3) {
-    encodage = uint8_t(data[0]);
-    pos = 1;
-  }
-  if (language) pos = 3 <= data.size() - pos ? pos + 3 : data.size();
-  const bool wide = Wide(encodage);
-  size_t fin = StringEnd(data, pos, wide);
-  if (second) {
-    if (fin == data.size()) return "";
-    pos = NextString(data, fin, wide);
-    fin = StringEnd(data, pos, wide);
-  }
-  const std::string octets = data.substr(pos, fin - pos);
-  if (wide) return x.CleanAs(Utf16Text(x, octets, encodage), CTextEncoding::Ansi);
-  return x.CleanAs(octets, encodage == 3 ? CTextEncoding::Utf8 : CTextEncoding::Ansi);
-}
 
 std::string Id3v2Genre(const std::string& text) {
   const size_t a = text.find_first_not_of(' ');

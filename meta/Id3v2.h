@@ -21,12 +21,6 @@ int ReadId3v2(MetaExtractor& x);
 // 0 when the bytes are not a tag header.
 int64_t Id3v2TagBytes(const uint8_t* header);
 
-// The text of a text frame's data (its first `cap` bytes, as read): the
-// encoding byte (absent when the first byte is above 3), three language bytes
-// when `language`, then the first string or, with `second`, the one after it;
-// UTF-16 and UTF-8 texts are converted to ANSI, and all is cleaned.
-std::string Id3v2Text(const MetaExtractor& x, const std::string& data, bool language, bool second);
-
 // A genre text as a TCON frame holds it: "(17)" names genre 17 of the ID3v1
 // table, "(17)Rock and Roll" the words after the parenthesis.
 std::string Id3v2Genre(const std::string& text);

@@ -111,6 +111,8 @@ TEST(Id3v2Reader, Frames) {
       {"url after its description", Id3v2(3, Frame(3, "WXXX", Bytes("\0desc\0http://x", 14))), 0, kItemAu,
        "http://x"},
       {"UTF-16 little-endian", Id3v2(3, Frame(3, "TIT2", "\x01" + Utf16("Hi"))), 0, kItemAt, "Hi"},
+      {"url single-byte after a UTF-16 description",
+       Id3v2(3, Frame(3, "WXXX", "\x01" + Utf16("d") + Bytes("\0\0", 2) + "http://x")), 0, kItemAu, "http://x"},
       {"UTF-16 big-endian mark", Id3v2(3, Frame(3, "TIT2", "\x01" + Utf16("Hi", true))), 0, kItemAt, "Hi"},
       {"UTF-16 without mark", Id3v2(3, Frame(3, "TIT2", "\x01" + Utf16("Hi", false, false))), 0, kItemAt, "Hi"},
       {"UTF-16BE encoding", Id3v2(4, Frame(4, "TIT2", "\x02" + Utf16("Hi", true, false))), 0, kItemAt, "Hi"},
