@@ -101,6 +101,9 @@ TEST(MpegAudio, FrameAnalysis) {
       {"Xing of no whole second", Xing(Cbr128(), 36, 1, 30, 0) + std::string(1000, 'x'), -4, "", "", "", ""},
       {"Xing counts cut off", Xing(Cbr128(), 36, 3, 100, 50000).substr(0, 48), -6, "", "", "", ""},
       {"VBRI", Vbri(10000, 200) + std::string(12000, 'x'), 0, "VBR16", "00m05s", "VBR Fraunhofer", "stereo"},
+      {"Xing frame count 0xFFFFFFFF", Xing(Cbr128(), 36, 3, 0xFFFFFFFF, 50000) + std::string(60000, 'x'), 0,
+       "VBR128", "00m03s", "VBR Xing", "stereo (joint)"},
+      {"VBRI frame count 0xFFFFFFFF", Vbri(10000, 0xFFFFFFFF) + std::string(12000, 'x'), -5, "", "", "", ""},
       {"VBRI of no frames", Vbri(10000, 0) + std::string(12000, 'x'), -5, "", "", "", ""},
       {"empty file", "", -2, "", "", "", ""},
   };
