@@ -5,10 +5,12 @@
 
 #include "meta/Ciff.h"
 #include "meta/ImageFormats.h"
-#include "meta/Jpeg.h"
 #include "meta/Html.h"
+#include "meta/Jpeg.h"
 #include "meta/MetaExtractor.h"
 #include "meta/Midi.h"
+#include "meta/MpegAudio.h"
+#include "meta/Musepack.h"
 #include "meta/Pdf.h"
 #include "meta/RawFormats.h"
 #include "meta/Riff.h"
@@ -35,6 +37,8 @@ struct CFormat {
 };
 const CFormat kFormats[] = {
     {"AU", ReadSunAudioFile, false},
+    {"MP3 MP2", ReadMpegAudioFile, true},
+    {"MPC", ReadMusepackFile, true},
     {"TIF TIFF NEF ORF PEF SRF CR2 DNG", ReadTiffFile, false},
     {"CRW", ReadCrwFile, false},
     {"MRW", ReadMrwFile, false},

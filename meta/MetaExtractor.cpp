@@ -149,10 +149,40 @@ void MetaExtractor::SetFocalLength(double mm) {
   entry_.items.text.Set(kItemXfl, Format("%0.2lfmm", mm));
 }
 
-std::string MetaExtractor::Clean(const std::string& bytes) const {
-  std::string s = encoding == CTextEncoding::Utf8  ? Utf8VersAnsi(bytes)
-                  : encoding == CTextEncoding::Mac ? MacVersAnsi(bytes)
-                                                   : bytes;
+namespace {
+
+// Reads a decimal integer (blanks and a sign allowed before it) at *p and
+// moves past it; false when no digit comes.
+bool ParseInt(const char*& p, int64_t* v) {
+  while (*p == ' ' || *p == '\t') ++p;
+  const char* q = p;
+  const bool negative = *q == '-';
+  if (*q == '-' || *q == '+') ++q;
+  if (*q < '0' || *q > '9') return false;
+  int64_t n = 0;
+  for (; *q >= '0' && *q <= '9'; ++q)
+    if (n < 1000000000) n = n * 10 + (*q - '0');
+  p = q;
+  *v = negative ? -n : n;
+  return true;
+}
+
+}  // namespace
+
+void MetaExtractor::SetTrackNumbers(const std::string& text) {
+  const char* p = text.c_str();
+  int64_t n = 0;
+  if (!ParseInt(p, &n) || (*p != '\0' && *p != '/')) return;
+  SetInt(kItemAT, n, Format("%lld", static_cast<long long>(n)));
+  if (*p != '/') return;
+  ++p;
+  if (ParseInt(p, &n)) SetInt(kItemAn, n, Format("%lld", static_cast<long long>(n)));
+}
+
+std::string MetaExtractor::CleanAs(const std::string& bytes, CTextEncoding from) const {
+  std::string s = from == CTextEncoding::Utf8  ? Utf8VersAnsi(bytes)
+                  : from == CTextEncoding::Mac ? MacVersAnsi(bytes)
+                                               : bytes;
   const size_t nul = s.find('\0');
   if (nul != std::string::npos) s.resize(nul);
   TrimRight(s);
@@ -189,9 +219,6 @@ int MetaExtractor::ReadUtf16Text(uint64_t n, std::string* out) {
   std::string bytes;
   const int r = file_.ReadCapped(&bytes, n, kTextMax);
   // The converted text is already ANSI: only the cleaning applies.
-  const CTextEncoding declared = encoding;
-  encoding = CTextEncoding::Ansi;
-  *out = Clean(Utf16ToAnsi(bytes));
-  encoding = declared;
+  *out = CleanAs(Utf16ToAnsi(bytes), CTextEncoding::Ansi);
   return r;
 }

@@ -99,13 +99,19 @@ class MetaExtractor {
   void SetImageBits(int bits);                         // %Ib
   void SetShutterSpeed(double seconds);                // %Xss
   void SetFocalLength(double mm);                      // %Xfl, overwrites
+  // A track text of the form n or n/m: n becomes the value of %AT, m that of
+  // %An (each claimed); their texts are made again after the reader.
+  void SetTrackNumbers(const std::string& text);
 
   // Text routines. Clean converts from the declared encoding to ANSI, cuts at
   // the first NUL, turns control characters into spaces (CR LF as one) and
   // trims trailing white space. ReadText reads min(n, kTextMax) bytes of an
   // n-byte field from the file and moves past all n; ReadUtf16Text the same
   // for UTF-16LE. Both return the cleaned text (empty on failure).
-  std::string Clean(const std::string& bytes) const;
+  std::string Clean(const std::string& bytes) const { return CleanAs(bytes, encoding); }
+  // The same from another encoding than the declared one (a tag frame that
+  // names its own).
+  std::string CleanAs(const std::string& bytes, CTextEncoding from) const;
   std::string Utf16ToAnsi(const std::string& utf16le) const;
   int ReadText(uint64_t n, std::string* out);
   int ReadUtf16Text(uint64_t n, std::string* out);

@@ -15,6 +15,10 @@ cfg=$(winepath -w "$dir/../velto-demo.ini")
 photos="$wdir\\photos"
 echo "== velto.exe /I velto-demo.ini /D \"$photos\" /S \"*.jpg\" /E '%Xdo{\"%Y-%m-%d_%H%M%S\"}_%b.%e' /R /Q"
 wine "$exe" /I "$cfg" /D "$photos" /S "*.jpg" /E '%Xdo{"%Y-%m-%d_%H%M%S"}_%b.%e' /R /Q
+# Songs by their tags: title and artist from the ID3v2 tags.
+music="$wdir\\music"
+echo "== velto.exe /I velto-demo.ini /D \"$music\" /S \"*.mp3\" /E '%At - %Aa.%e' /R /Q"
+wine "$exe" /I "$cfg" /D "$music" /S "*.mp3" /E '%At - %Aa.%e' /R /Q
 echo "== velto.exe /I velto-demo.ini /D \"$wdir\" /S \"*\" /E \"%b_%dmd_%n.%e\" /R /Q"
 wine "$exe" /I "$cfg" /D "$wdir" /S "*" /E "%b_%dmd_%n.%e" /R /Q
 echo "== Listing through Velto's loader"

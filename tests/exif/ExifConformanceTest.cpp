@@ -15,6 +15,7 @@
 #include <set>
 #include <sstream>
 
+#include "CorpusCompare.h"
 #include "CorpusJson.h"
 #include "CorpusPhotos.h"
 #include "files/CFichier.h"
@@ -364,15 +365,7 @@ TEST(ExifConformance, CorpusAgainstReference) {
         if (autre.item == c.item && ref.Find(autre.tag)) ailleurs = true;
       if (!ailleurs) desaccords[c.item] = " none";
     }
-    for (const auto& d : desaccords) {
-      if (accords.count(d.first)) continue;
-      if (const Ecart* e = Raison(f.chemin, d.first)) {
-        expliques.insert(e);
-        continue;
-      }
-      ADD_FAILURE() << f.chemin << " item " << d.first << ": ours \"" << entry.items.Text(d.first)
-                    << "\", reference" << d.second;
-    }
+    corpus::Signaler(f.chemin, entry, accords, desaccords, Raison, &expliques);
   }
   EXPECT_GT(compares, 300);
   // The list of differences stays true: each one still occurs.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "CorpusCompare.h"
 #include "CorpusJson.h"
 #include "CorpusPhotos.h"
 #include "ExifFixtures.h"
@@ -24,33 +25,20 @@ struct Resultat {
   }
 };
 
-// One store of `cut` against the same store of `full`. In a TIFF structure a
-// tag may stand in several IFDs and the first one read wins: when the cut
-// drops the first one's value, a later IFD's copy takes its place, so there
-// an item may change value but never appear from nowhere.
-template <class Map>
-std::string Compare(const Map& cut, const Map& full, bool autreSource, const char* quoi) {
-  for (const auto& v : cut) {
-    const auto* f = full.Find(v.first);
-    if (!f) return std::string(quoi) + " of item " + std::to_string(v.first) + " from nowhere";
-    if (*f != v.second && !autreSource) return std::string(quoi) + " of item " + std::to_string(v.first) + " changed";
-  }
-  return "";
-}
-
 // What `cut` holds that `full` does not; empty when nothing.
+// In a TIFF structure a tag may stand in several IFDs and the first one read
+// wins: when the cut drops the first one's value, a later IFD's copy takes
+// its place, so there an item may change value but never appear from
+// nowhere.
 std::string Nouveau(const CFichier& cut, const CFichier& full, int64_t taille, bool tiff) {
-  for (const std::string& e : {Compare(cut.items.text, full.items.text, tiff, "text"),
-                               Compare(cut.items.ints, full.items.ints, tiff, "integer"),
-                               Compare(cut.items.decs, full.items.decs, tiff, "decimal"),
-                               Compare(cut.items.dates, full.items.dates, tiff, "date")})
+  const auto change = [tiff](int) { return tiff; };
+  const auto appear = [](int) { return false; };
+  for (const std::string& e : {corpus::Compare(cut.items.text, full.items.text, change, appear, "text"),
+                               corpus::Compare(cut.items.ints, full.items.ints, change, appear, "integer"),
+                               corpus::Compare(cut.items.decs, full.items.decs, change, appear, "decimal"),
+                               corpus::Compare(cut.items.dates, full.items.dates, change, appear, "date")})
     if (!e.empty()) return e;
-  // A cut picture may end at an end marker met earlier (the backward search
-  // finds the last one left); it starts where the whole one does and ends
-  // inside the cut file.
-  if (cut.pictureOffset != -1 &&
-      (cut.pictureOffset != full.pictureOffset || cut.pictureSize <= 0 || cut.pictureSize > taille))
-    return "picture location";
+  if (corpus::PictureFromNowhere(cut, full, taille)) return "picture location";
   if (cut.thumbOffset != -1 && (cut.thumbOffset != full.thumbOffset || cut.thumbSize != full.thumbSize))
     return "thumbnail location";
   if (cut.rotation != 0 && cut.rotation != full.rotation) return "rotation";
@@ -71,22 +59,11 @@ TEST(ExifTruncation, CutFilesGiveNothingNew) {
     const std::string ext = chemin.substr(chemin.rfind('.'));
     const bool tiff = chemin.compare(0, 5, "jpeg/") != 0 && chemin.compare(0, 4, "crw/") != 0;
     const std::string path = exiftest::Ecrire("cut" + ext, bytes);
-    // From the whole file down: each length is a truncation of the one before.
-    const size_t size = bytes.size();
-    const size_t pas = std::max<size_t>(1, (size > 4096 ? size - 4096 : 0) / 256);
-    std::vector<size_t> longueurs;
-    for (size_t n = 0; n < std::min<size_t>(size, 4096); ++n) longueurs.push_back(n);
-    for (size_t n = 4096; n < size; n += pas) longueurs.push_back(n);
-    std::sort(longueurs.rbegin(), longueurs.rend());
-    for (size_t n : longueurs) {
-      ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(n)), 0);
+    lectures += corpus::Couper(path, bytes.size(), [&](size_t n) {
       Resultat cut;
       cut.Lire(p, path);
-      ++lectures;
-      const std::string nouveau = Nouveau(cut.entry, full.entry, static_cast<int64_t>(n), tiff);
-      EXPECT_EQ(nouveau, "") << "cut at " << n << " of " << size;
-      if (!nouveau.empty()) break;
-    }
+      return Nouveau(cut.entry, full.entry, static_cast<int64_t>(n), tiff);
+    });
   }
   EXPECT_GT(lectures, 50000);
 }

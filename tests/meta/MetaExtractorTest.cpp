@@ -147,3 +147,27 @@ TEST(MetaExtractor, TextFieldsAreCutAt256AndSkippedWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+// Track texts: n, or n/m; anything else after n gives no numbers.
+TEST(MetaExtractor, TrackNumbersFromText) {
+  struct Row {
+    const char* text;
+    int64_t track, count;  // -1: no value
+  };
+  const Row rows[] = {
+      {"3/12", 3, 12}, {"7", 7, -1}, {" 04", 4, -1}, {"5/", 5, -1}, {"3 of 12", -1, -1},
+      {"/12", -1, -1}, {"x", -1, -1}, {"", -1, -1},  {"2/x", 2, -1}, {"99999999999999/1", 9999999999, 1},
+  };
+  for (const Row& row : rows) {
+    Fixture f;
+    f.x.SetTrackNumbers(row.text);
+    const int64_t* track = f.entry.items.ints.Find(kItemAT);
+    const int64_t* count = f.entry.items.ints.Find(kItemAn);
+    EXPECT_EQ(track ? *track : -1, row.track) << row.text;
+    EXPECT_EQ(count ? *count : -1, row.count) << row.text;
+  }
+}
+
+}  // namespace

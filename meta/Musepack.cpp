@@ -1,0 +1,82 @@
+#include "meta/Musepack.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "meta/ApeTag.h"
+#include "meta/Id3v1.h"
+#include "meta/Id3v2.h"
+#include "meta/Printf.h"
+
+namespace {
+
+constexpr uint32_t kHeader = 12;
+constexpr uint8_t kLastVersion = 0x71;
+const int kSamplings[4] = {44100, 48000, 37800, 32000};
+
+uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+
+}  // namespace
+
+const char* MusepackProfile(int profile) {
+  switch (profile) {
+    case 1: return "Unstable/Experimental";
+    case 5:
+    case 6: return "below Telephone";
+    case 7: return "Telephone";
+    case 8: return "Thumb";
+    case 9: return "Radio";
+    case 10: return "Standard";
+    case 11: return "Xtreme";
+    case 12: return "Insane";
+    case 13: return "BrainDead";
+    case 14:
+    case 15: return "above BrainDead";
+    default: return "N/A";
+  }
+}
+
+int ReadMusepackHeader(MetaExtractor& x, int64_t audio) {
+  FileReader& f = x.File();
+  uint8_t h[kHeader];
+  if (f.Seek(0) != 0 || f.ReadExact(h, kHeader) != 0) return -1;
+  // Some taggers put an ID3v2 tag before the stream.
+  const int64_t id3 = Id3v2TagBytes(h);
+  if (id3 > 0 && (f.Seek(id3) != 0 || f.ReadExact(h, kHeader) != 0)) return -1;
+  if (id3 > 0) audio -= id3;
+  if (std::memcmp(h, "MP+", 3) != 0) return -2;
+  if (h[3] > kLastVersion) return -3;
+  const uint32_t frames = Le32(h + 4), word = Le32(h + 8);
+  const int sampling = kSamplings[(word >> 16) & 3];
+  x.OverwriteText(kItemAi, Printf("SV%d.%d %s", h[3] & 15, h[3] >> 4, MusepackProfile((word >> 20) & 15)));
+  const int64_t samples = int64_t(frames) * 1152 - 576;
+  if (samples >= 0) {
+    const double kbps = std::round(double(audio) * 8 / 1000 * sampling / double(samples));
+    if (kbps > 0) x.SetAudioBitrate(1, kbps < 2147483647.0 ? int(kbps) : 2147483647);
+  }
+  const int64_t duration = int64_t(frames) * 1152 / sampling;
+  if (duration > 0) x.SetAudioDuration(duration);
+  x.SetAudioSampling(sampling);
+  x.SetAudioChannels(2);
+  return 0;
+}
+
+int ReadMusepackFile(MetaExtractor& x, const std::string& path) {
+  FileReader& f = x.File();
+  int64_t size = 0;
+  if (f.OpenRead(path) != 0 || f.Size(&size) != 0) {
+    f.Close();
+    return -1;
+  }
+  int64_t end = size;
+  const int ape = ReadApeTag(x, &end);
+  // Without an APE tag at the very end, the ID3v1 tag is read, and an APE
+  // tag may still stand just before it.
+  if (ape != 0 && ape != -4) {
+    end = size;
+    if (ReadId3v1(x, &end) == 0) ReadApeTag(x, &end);
+  }
+  const int r = ReadMusepackHeader(x, end);
+  f.Close();
+  return r;
+}
