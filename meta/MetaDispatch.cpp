@@ -11,6 +11,7 @@
 #include "meta/Midi.h"
 #include "meta/MpegAudio.h"
 #include "meta/Musepack.h"
+#include "meta/Ogg.h"
 #include "meta/Pdf.h"
 #include "meta/RawFormats.h"
 #include "meta/Riff.h"
@@ -39,6 +40,7 @@ const CFormat kFormats[] = {
     {"AU", ReadSunAudioFile, false},
     {"MP3 MP2", ReadMpegAudioFile, true},
     {"MPC", ReadMusepackFile, true},
+    {"OGG", ReadOggFile, true},
     {"TIF TIFF NEF ORF PEF SRF CR2 DNG", ReadTiffFile, false},
     {"CRW", ReadCrwFile, false},
     {"MRW", ReadMrwFile, false},

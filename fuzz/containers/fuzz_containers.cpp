@@ -1,10 +1,11 @@
 // The container readers on the same bytes, each as a file of its own format.
 #include "../photo/FuzzPhoto.h"
 #include "meta/Midi.h"
+#include "meta/Ogg.h"
 #include "meta/Riff.h"
 #include "meta/SunAudio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadMidiFile);
+  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadMidiFile, ReadOggFile);
   return 0;
 }

@@ -79,3 +79,62 @@ TEST(AudioContainers, KaraokeTexts) {
 }
 
 }  // namespace
+
+#include "meta/Ogg.h"
+
+namespace {
+
+// One Ogg page holding `packets` (each laced in segments of 255), with the
+// given granule position; the checksum is not checked by the reader.
+std::string OggPage(const std::vector<std::string>& packets, uint64_t granule, bool continued = false,
+                    bool openEnd = false) {
+  std::string lacing;
+  std::string body;
+  for (size_t p = 0; p < packets.size(); ++p) {
+    size_t n = packets[p].size();
+    while (n >= 255) {
+      lacing += char(255);
+      n -= 255;
+    }
+    if (!(openEnd && p + 1 == packets.size())) lacing += char(n);
+    body += packets[p];
+  }
+  std::string granuleBytes = LE32(granule & 0xFFFFFFFF) + LE32(granule >> 32);
+  return "OggS" + std::string(1, '\0') + char(continued ? 1 : 0) + granuleBytes + LE32(1) + LE32(0) + LE32(0) +
+         char(lacing.size()) + lacing + body;
+}
+
+std::string Comments(const std::vector<std::string>& comments) {
+  std::string p = "\x03vorbis" + LE32(6) + "vendor" + LE32(comments.size());
+  for (const std::string& c : comments) p += LE32(c.size()) + c;
+  return p + "\x01";
+}
+
+std::string Identification(unsigned version, unsigned channels, unsigned rate, char framing) {
+  return "\x01vorbis" + LE32(version) + char(channels) + LE32(rate) + std::string(12, '\0') + "\xB8" + framing;
+}
+
+TEST(AudioContainers, OggVorbis) {
+  const std::string id = OggPage({Identification(0, 2, 44100, 1)}, 0);
+  const std::string tags =
+      Comments({"DESCRIPTION=" + std::string(300, 'd'), "title=Low", "TrackNumber=3/12", "ARTIST=A", "ARTIST=B", "noequals"});
+  const std::string last = OggPage({std::string(10, 'a')}, 44100 * 125);
+  const std::string split = tags.substr(0, 255);  // a page ending inside the packet
+  const Row rows[] = {
+      {"keys ignore case", id + OggPage({tags}, 0) + last, "ogg", kItemAt, "Low"},
+      {"first artist wins", id + OggPage({tags}, 0) + last, "ogg", kItemAa, "A"},
+      {"track number", id + OggPage({tags}, 0) + last, "ogg", kItemAT, "3"},
+      {"track count", id + OggPage({tags}, 0) + last, "ogg", kItemAn, "12"},
+      {"vendor", id + OggPage({tags}, 0) + last, "ogg", kItemAi, "vendor"},
+      {"duration from the last page", id + OggPage({tags}, 0) + last, "ogg", kItemAd, "02m05s"},
+      {"comments across two pages",
+       id + OggPage({split}, 0, false, true) + OggPage({tags.substr(255)}, 0, true) + last, "ogg", kItemAt, "Low"},
+      {"under a second: no duration", id + OggPage({tags}, 0) + OggPage({"x"}, 100), "ogg", kItemAd, ""},
+      {"version 1 is not read", OggPage({Identification(1, 2, 44100, 1)}, 0) + OggPage({tags}, 0), "ogg", kItemAs, ""},
+      {"framing bit missing", OggPage({Identification(0, 2, 44100, 0)}, 0) + OggPage({tags}, 0), "ogg", kItemAs, ""},
+      {"no comment packet", id + OggPage({"\x05vorbis"}, 0), "ogg", kItemAt, ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Read(row), row.text) << row.what;
+}
+
+}  // namespace

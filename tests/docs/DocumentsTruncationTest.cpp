@@ -29,10 +29,12 @@ TEST(DocumentTruncation, CutFilesGiveNothingNew) {
     GTEST_SKIP() << "the sample corpus is absent (VELTO_CORPUS unset or empty): nothing cut";
   }
   int reads = 0;
-  for (const char* folder : {"pdf", "torrent", "html", "wav", "midi", "au"}) {
-    // A cut page may show a shorter title, and a Sun audio file whose data
-    // size passes its end takes the rest of the file as data.
-    const bool compare = std::string(folder) != "html" && std::string(folder) != "au";
+  for (const char* folder : {"pdf", "torrent", "html", "wav", "midi", "au", "ogg"}) {
+    // Some values follow the file's length: a cut page may show a shorter
+    // title, a Sun audio file whose data size passes its end takes the rest
+    // of the file as data, and a cut Ogg file's last page is an earlier one.
+    const std::string f = folder;
+    const bool compare = f != "html" && f != "au" && f != "ogg";
     for (const auto& file : std::filesystem::directory_iterator(std::string(corpus) + "/files/" + folder)) {
       SCOPED_TRACE(file.path().string());
       const std::string bytes = corpus::LireFichier(file.path().string());
