@@ -369,3 +369,4 @@ int CBufReader::PeekU32LE(size_t at, uint32_t* v) const {
 int CBufReader::PeekU32BE(size_t at, uint32_t* v) const {
   return Narrow(v, [&](uint64_t* w) { return Load(at, 4, true, w); });
 }
+int CBufReader::PeekU64BE(size_t at, uint64_t* v) const { return Load(at, 8, true, v); }

@@ -167,6 +167,7 @@ class CBufReader {
   int PeekU16BE(size_t at, uint16_t* v) const;
   int PeekU32LE(size_t at, uint32_t* v) const;
   int PeekU32BE(size_t at, uint32_t* v) const;
+  int PeekU64BE(size_t at, uint64_t* v) const;
 
  private:
   // Assembles `width` bytes at `at` in the given order; -1 out of bounds.

@@ -13,6 +13,7 @@
 #include "meta/Musepack.h"
 #include "meta/Ogg.h"
 #include "meta/Pdf.h"
+#include "meta/QuickTime.h"
 #include "meta/RawFormats.h"
 #include "meta/Riff.h"
 #include "meta/SunAudio.h"
@@ -53,6 +54,7 @@ const CFormat kFormats[] = {
     {"ICO CUR", ReadIconFile, false},
     {"WAV", ReadWaveFile, false},
     {"MID KAR", ReadMidiFile, false},
+    {"MOV M4V MP4", ReadQuickTimeFile, false},
     {"PDF", ReadPdfFile, false},
 #ifdef _WIN32
     {"DOC XLS XLA XLT POT PPS PPT PPA MPP DOT MSI MSP MST", ReadOleFile, false},

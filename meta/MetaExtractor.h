@@ -31,6 +31,8 @@ struct CMetaOptions {
   // Documents: the text of an encrypted PDF, the file-count text of a
   // torrent, and the size texts (fic_octet_lf and the unit texts).
   std::string encryptedText = "Encrypted file";
+  // The information text of a movie whose header is compressed.
+  std::string compressedHeaderText = "Compressed header";
   std::string fileCountFormat = "%d file%s";
   bool sizeInBytes = false;
   CSizeUnits units;

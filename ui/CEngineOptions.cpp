@@ -48,6 +48,7 @@ CMetaOptions MetaOptions() {
   o.iconFormat = Txt(279);
   o.cursorFormat = Txt(278);
   o.encryptedText = Txt(281);
+  o.compressedHeaderText = Txt(280);
   o.fileCountFormat = Txt(282);
   o.sizeInBytes = c.fic_octet_lf;
   o.units = CSizeUnits{Txt(335), Txt(336), Txt(334)};

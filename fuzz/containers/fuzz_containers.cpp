@@ -2,10 +2,11 @@
 #include "../photo/FuzzPhoto.h"
 #include "meta/Midi.h"
 #include "meta/Ogg.h"
+#include "meta/QuickTime.h"
 #include "meta/Riff.h"
 #include "meta/SunAudio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadMidiFile, ReadOggFile);
+  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadMidiFile, ReadOggFile, ReadQuickTimeFile);
   return 0;
 }

@@ -1,6 +1,11 @@
-// Sun audio, WAVE and MIDI readers on crafted bytes.
+// Sun audio, WAVE, MIDI, Ogg Vorbis and QuickTime readers on crafted bytes.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include <cstdio>
 #include <string>
 
 #include "ScratchFile.h"
@@ -136,5 +141,74 @@ TEST(AudioContainers, OggVorbis) {
   };
   for (const Row& row : rows) EXPECT_EQ(Read(row), row.text) << row.what;
 }
+
+}  // namespace
+
+#include "meta/QuickTime.h"
+
+namespace {
+
+std::string BE16(unsigned v) { return {char((v >> 8) & 0xFF), char(v & 0xFF)}; }
+std::string Atom(const char* type, const std::string& content) { return BE32(8 + content.size()) + type + content; }
+
+std::string Movie(const std::string& more = "") {
+  const std::string mvhd = Atom("mvhd", std::string(12, '\0') + BE32(600) + BE32(600 * 95));
+  const std::string tkhd = Atom("tkhd", std::string(76, '\0') + BE32(640 << 16) + BE32(480 << 16));
+  const std::string stsd = Atom("stsd", std::string(8, '\0') + BE32(86) + "avc1" + std::string(78, '\0'));
+  const std::string stts = Atom("stts", std::string(8, '\0') + BE32(95 * 25) + BE32(1000));
+  const std::string video = Atom("trak", tkhd + Atom("mdia", Atom("mdhd", std::string(12, '\0') + BE32(25000)) +
+                                                                  Atom("minf", Atom("vmhd", "") + Atom("stbl", stsd + stts))));
+  const std::string name = Atom("\xA9nam", BE16(5) + BE16(0) + "Title");
+  return Atom("moov", mvhd + video + Atom("udta", name) + more);
+}
+
+TEST(AudioContainers, QuickTime) {
+  const std::string big = BE32(1) + "mdat" + BE32(0) + BE32(40);  // 64-bit size of 40 bytes
+  const Row rows[] = {
+      {"duration", Atom("ftyp", "isom") + Movie(), "mp4", kItemVd, "0h01m35s"},
+      {"size", Movie(), "mov", kItemVx, "640"},
+      {"frame rate", Movie(), "mov", kItemVf, "25.000"},
+      {"codec", Movie(), "mov", kItemVi, "H.264 (avc1)"},
+      {"user data title", Movie(), "mov", kItemVt, "Title"},
+      {"movie after a 64-bit media atom", big + std::string(24, 'm') + Movie(), "mp4", kItemVd, "0h01m35s"},
+      {"a size below its head ends the walk", BE32(4) + "free" + Movie(), "mov", kItemVd, ""},
+      {"size 0 runs to the end", Atom("free", "") + BE32(0) + "moov" + Movie().substr(8), "mov", kItemVx, "640"},
+      {"compressed header", Atom("moov", Atom("cmov", "zlib") + Movie().substr(8)), "mov", kItemVi,
+       "Compressed header"},
+      {"compressed header: nothing after it", Atom("moov", Atom("cmov", "zlib") + Movie().substr(8)), "mov", kItemVx,
+       ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Read(row), row.text) << row.what;
+  // Media atoms nested 50,000 deep (a stack's worth of recursion) are not
+  // followed past a few levels; the movie's own items stay.
+  const std::string core = Atom("tkhd", std::string(76, '\0') + BE32(640 << 16) + BE32(480 << 16));
+  std::string deep;
+  for (int i = 50000; i > 0; --i) deep += BE32(core.size() + 8u * static_cast<unsigned>(i)) + "mdia";
+  deep += core;
+  EXPECT_EQ(Read({"deep", Atom("moov", Atom("mvhd", std::string(12, '\0') + BE32(1) + BE32(60)) + Atom("trak", deep)),
+                  "mov", kItemVd, ""}),
+            "0h01m00s");
+}
+
+#ifndef _WIN32
+// A 5 GB media atom (sparse) with its 64-bit size, then the movie atom.
+TEST(AudioContainers, QuickTimeMovieAfterFiveGigabytes) {
+  const uint64_t media = 5ULL << 30;
+  const std::string head = BE32(1) + "mdat" + BE32(static_cast<unsigned>(media >> 32)) + BE32(media & 0xFFFFFFFF);
+  const std::string path = WriteScratchFile("audio_", "big.mp4", head);
+  ASSERT_EQ(truncate(path.c_str(), static_cast<off_t>(media)), 0);
+  std::FILE* f = std::fopen(path.c_str(), "ab");
+  ASSERT_NE(f, nullptr);
+  const std::string movie = Movie();
+  ASSERT_EQ(std::fwrite(movie.data(), 1, movie.size(), f), movie.size());
+  std::fclose(f);
+  CFichier entry;
+  CMetaOptions options;
+  ExtractMetadata(entry, path, options);
+  EXPECT_EQ(entry.items.Text(kItemVd), "0h01m35s");
+  EXPECT_EQ(entry.items.Text(kItemVx), "640");
+  std::remove(path.c_str());
+}
+#endif
 
 }  // namespace

@@ -6,7 +6,9 @@
 // and checked to still occur. Skipped, saying so, when the corpus is absent.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -17,7 +19,7 @@
 
 namespace {
 
-enum Kind { kText, kInt, kDate, kSeconds };
+enum Kind { kText, kInt, kDate, kSeconds, kDecimal };
 struct Tag {
   const char* name;
   int item;
@@ -43,6 +45,10 @@ const std::vector<Format> kFormats = {
     {"ogg", "Vorbis", {{"SampleRate", kItemAs, kInt}, {"Vendor", kItemAi, kText}, {"Title", kItemAt, kText},
                        {"Artist", kItemAa, kText}, {"Album", kItemAA, kText}, {"Genre", kItemAg, kText},
                        {"Comment", kItemAc, kText}, {"TrackNumber", kItemAT, kInt}}},
+    {"quicktime", "Track", {{"ImageWidth", kItemVx, kInt}, {"ImageHeight", kItemVy, kInt},
+                            {"AudioSampleRate", kItemVs, kInt}, {"VideoFrameRate", kItemVf, kDecimal}}},
+    {"quicktime", "UserData", {{"Artist", kItemVa, kText}, {"Comment", kItemVc, kText}, {"Title", kItemVt, kText},
+                               {"Copyright", kItemVC, kText}, {"Director", kItemVT, kText}}},
     {"wav", "Composite", {{"Duration", kItemAd, kSeconds}}},
     {"torrent", "Torrent", {{"Name", kItemOt, kText}, {"Creator", kItemOa, kText}, {"Comment", kItemOc, kText},
                             {"Announce", kItemOu, kText}, {"CreateDate", kItemOn, kDate}}},
@@ -83,6 +89,8 @@ const std::map<std::string, const char*> kDifferences = {
     {"r2-empty-password.pdf CreateDate", "encrypted"},
     {"r2-empty-password.pdf ModifyDate", "encrypted"},
     {"long_name.torrent Name", "texts are cut at 256 bytes"},
+    {"fixture.mov VideoFrameRate", "the rate comes from the first sample's duration; this movie's frames vary"},
+    {"fixture-imovie.mp4 Title", "an iTunes-style title (a data atom inside the user-data atom) is not read"},
     {"rf64.wav SampleRate", "an RF64 file (64-bit sizes) does not start with \"RIFF\": not read as WAVE"},
     {"rf64.wav Duration", "RF64"},
     {"uint8we.wav DateCreated", "the INFO text is shown as written; ExifTool rewrites it with colons"},
@@ -94,6 +102,21 @@ const std::map<std::string, const char*> kDifferences = {
     {"ppt.ppt Title", "the file declares UTF-8 and holds GBK bytes; ExifTool shows question marks"},
 #endif
 };
+
+// The reference's UTF-8 text in the Latin-1 characters the readers give
+// (characters past them stay as they are).
+std::string Latin1(const std::string& utf8) {
+  std::string out;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
+      out += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
 
 std::string Trim(std::string s) {
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
@@ -131,6 +154,10 @@ bool Same(const CFichier& e, const Tag& tag, const corpus::Valeur& ref) {
     const int64_t* v = e.items.ints.Find(tag.item);
     return ref.texte.empty() ? v == nullptr : (v && ref.nombre && *v == static_cast<int64_t>(ref.v));
   }
+  if (tag.kind == kDecimal) {
+    const double* v = e.items.decs.Find(tag.item);
+    return v && ref.nombre && std::fabs(*v - ref.v) <= 0.001 * std::fabs(ref.v);
+  }
   if (tag.kind == kSeconds) {
     const int64_t* v = e.items.ints.Find(tag.item);
     return v && ref.nombre && *v == static_cast<int64_t>(ref.v);
@@ -140,7 +167,8 @@ bool Same(const CFichier& e, const Tag& tag, const corpus::Valeur& ref) {
     const FileTime* v = e.items.dates.Find(tag.item);
     return v && *v / kFileTimeTicksPerSecond == ReferenceDate(ref.texte) / kFileTimeTicksPerSecond;
   }
-  return e.items.Text(tag.item) == Trim(ref.texte);
+  const std::string ours = e.items.Text(tag.item);
+  return ours == Trim(ref.texte) || ours == Latin1(Trim(ref.texte));
 }
 
 TEST(DocumentConformance, ExifToolValues) {
@@ -160,7 +188,8 @@ TEST(DocumentConformance, ExifToolValues) {
         const auto* values = ref.Find(tag.name);
         if (!values) continue;
         for (const auto& gv : *values) {
-          if (gv.first != format.group) continue;
+          // Groups are matched by their start ("Track" for "Track1", "Track2").
+          if (gv.first.compare(0, std::strlen(format.group), format.group) != 0) continue;
           ++compared;
           const std::string key = name + " " + tag.name;
           if (kDifferences.count(key)) {
@@ -220,16 +249,20 @@ TEST(DocumentConformance, SmallReaderValues) {
     EXPECT_EQ(e.items.Text(kItemAc), Trim(note[1].str())) << file.path();
     compared += 3;
   }
-  // Ogg durations: MediaInfo's (ExifTool's Composite duration of these
-  // files is not their length).
-  for (const auto& file : std::filesystem::directory_iterator(root + "/files/ogg")) {
-    const std::string json =
-        corpus::LireFichier(root + "/expected/ogg/" + file.path().filename().string() + ".mediainfo.json");
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(json, m, std::regex("\"Duration\": *\"([0-9.]+)\"")));
-    EXPECT_EQ(*Extract(file.path().string()).items.ints.Find(kItemAd), static_cast<int64_t>(std::stod(m[1].str())))
-        << file.path();
-    ++compared;
+  // Ogg and QuickTime durations: MediaInfo's (ExifTool's Composite duration
+  // of the Ogg files is not their length).
+  for (const auto& [folder, item] : {std::make_pair("ogg", kItemAd), std::make_pair("quicktime", kItemVd)}) {
+    for (const auto& file : std::filesystem::directory_iterator(root + "/files/" + folder)) {
+      const std::string json = corpus::LireFichier(root + "/expected/" + folder + "/" +
+                                                   file.path().filename().string() + ".mediainfo.json");
+      std::smatch m;
+      ASSERT_TRUE(std::regex_search(json, m, std::regex("\"Duration\": *\"([0-9.]+)\"")));
+      const CFichier e = Extract(file.path().string());
+      const int64_t* seconds = e.items.ints.Find(item);
+      ASSERT_NE(seconds, nullptr) << file.path();
+      EXPECT_EQ(*seconds, static_cast<int64_t>(std::stod(m[1].str()))) << file.path();
+      ++compared;
+    }
   }
   // Karaoke texts: the first three "@T" are the title, artist and copyright.
   for (const auto& file : std::filesystem::directory_iterator(root + "/files/midi")) {

@@ -1,8 +1,8 @@
 // Every PDF, web page, torrent, WAVE, MIDI and Sun audio file of the sample
 // corpus cut at every length up to 4 KB, then in steps to its end: each cut
 // file is read without a crash or a hang, and gives no text the whole file
-// does not give (a karaoke information text made of several events may stop
-// short of the whole one's).
+// does not give (an information text made of several events or streams may
+// hold only some of the whole one's).
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -29,7 +29,7 @@ TEST(DocumentTruncation, CutFilesGiveNothingNew) {
     GTEST_SKIP() << "the sample corpus is absent (VELTO_CORPUS unset or empty): nothing cut";
   }
   int reads = 0;
-  for (const char* folder : {"pdf", "torrent", "html", "wav", "midi", "au", "ogg"}) {
+  for (const char* folder : {"pdf", "torrent", "html", "wav", "midi", "au", "ogg", "quicktime"}) {
     // Some values follow the file's length: a cut page may show a shorter
     // title, a Sun audio file whose data size passes its end takes the rest
     // of the file as data, and a cut Ogg file's last page is an earlier one.
@@ -53,8 +53,8 @@ TEST(DocumentTruncation, CutFilesGiveNothingNew) {
         if (!compare) continue;
         for (const auto& t : cut.items.text) {
           const std::string* whole = full.items.text.Find(t.first);
-          const bool prefix = t.first == kItemAi && whole && whole->compare(0, t.second.size(), t.second) == 0;
-          ASSERT_TRUE(whole && (*whole == t.second || prefix)) << "item " << t.first << " \"" << t.second << "\" at " << n;
+          const bool part = (t.first == kItemAi || t.first == kItemVi) && whole && whole->find(t.second) != std::string::npos;
+          ASSERT_TRUE(whole && (*whole == t.second || part)) << "item " << t.first << " \"" << t.second << "\" at " << n;
         }
       }
       std::remove(path.c_str());
