@@ -54,6 +54,7 @@ const CFormat kFormats[] = {
     {"ICO CUR", ReadIconFile, false},
     {"WAV", ReadWaveFile, false},
     {"MID KAR", ReadMidiFile, false},
+    {"AVI DIVX", ReadAviFile, false},
     {"MOV M4V MP4", ReadQuickTimeFile, false},
     {"PDF", ReadPdfFile, false},
 #ifdef _WIN32

@@ -1,5 +1,6 @@
-// RIFF files: WAVE audio with its format, data size and INFO texts, and the
-// INFO list walk shared with the video files.
+// RIFF files: WAVE audio with its format, data size and INFO texts; AVI
+// video with its headers, streams, codecs, INFO texts and the recording date
+// and time code of DV; and the INFO list walk they share.
 #pragma once
 
 #include <cstdint>
@@ -22,3 +23,6 @@ int ReadInfoList(MetaExtractor& x, uint64_t bytes, const CInfoId* ids, size_t co
 // 0 read; -1 read failed; -2 not a WAVE file, or no format or data chunk;
 // -5 the file cannot be opened.
 int ReadWaveFile(MetaExtractor& x, const std::string& path);
+
+// 0 read; -1 read failed; -2 not an AVI file; -5 the file cannot be opened.
+int ReadAviFile(MetaExtractor& x, const std::string& path);

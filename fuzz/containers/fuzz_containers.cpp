@@ -7,6 +7,6 @@
 #include "meta/SunAudio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadMidiFile, ReadOggFile, ReadQuickTimeFile);
+  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadAviFile, ReadMidiFile, ReadOggFile, ReadQuickTimeFile);
   return 0;
 }

@@ -212,3 +212,64 @@ TEST(AudioContainers, QuickTimeMovieAfterFiveGigabytes) {
 #endif
 
 }  // namespace
+
+namespace {
+
+std::string List(const char* type, const std::string& chunks) { return Chunk("LIST", std::string(type, 4) + chunks); }
+
+// A stream list: its header (type, handler, scale, rate, length) and format.
+std::string Stream(const char* type, const char* handler, unsigned scale, unsigned rate, unsigned length,
+                   const std::string& format) {
+  const std::string strh = std::string(type, 4) + std::string(handler, 4) + std::string(12, '\0') + LE32(scale) +
+                           LE32(rate) + LE32(0) + LE32(length) + std::string(20, '\0');
+  return List("strl", Chunk("strh", strh) + Chunk("strf", format));
+}
+
+std::string Avi(const std::string& lists, const std::string& movi) {
+  const std::string avih = Chunk("avih", std::string(32, '\0') + LE32(512) + LE32(384) + std::string(16, '\0'));
+  const std::string body = "AVI " + List("hdrl", avih + lists) + List("movi", movi);
+  return "RIFF" + LE32(body.size()) + body;
+}
+
+// A DV frame whose packs hold 2004-07-15 21:05:09 and the time code
+// 01:02:03, frame 04.
+std::string DvFrame() {
+  std::string d(480, '\0');
+  d[87] = 0x04;
+  d[88] = 0x03;
+  d[89] = 0x02;
+  d[90] = 0x01;
+  d[458] = 0x62;
+  d[460] = 0x15;
+  d[461] = 0x07;
+  d[462] = 0x04;
+  d[463] = 0x63;
+  d[465] = 0x09;
+  d[466] = 0x05;
+  d[467] = 0x21;
+  return d;
+}
+
+TEST(AudioContainers, Avi) {
+  const std::string bitmap = LE32(40) + LE32(512) + LE32(384) + LE16(1) + LE16(24) + "DX50" + std::string(20, '\0');
+  const std::string mp3 = LE16(0x55) + LE16(2) + LE32(44100) + std::string(8, '\0');
+  const std::string divx = Stream("vids", "divx", 1, 25, 250, bitmap) + Stream("auds", "", 1, 44100, 0, mp3);
+  const std::string dv = Stream("iavs", "dvsd", 1, 25, 25, "");
+  const Row rows[] = {
+      {"audio codec, then the video codec", Avi(divx, ""), "avi", kItemVi, "Mpeg L3 (0x0055) - DivX 5 (DX50)"},
+      {"duration from frames and rate", Avi(divx, ""), "avi", kItemVd, "0h00m10s"},
+      {"frames of the odml header win", Avi(divx + List("odml", Chunk("dmlh", LE32(500))), ""), "divx", kItemVd,
+       "0h00m20s"},
+      {"sound channels", Avi(divx, ""), "avi", kItemVM, "stereo"},
+      {"frame size", Avi(divx, ""), "avi", kItemVx, "512"},
+      {"interleaved DV codec", Avi(dv, Chunk("00db", DvFrame())), "avi", kItemVi, "DV Video (dvsd) Type 1"},
+      {"DV time code", Avi(dv, Chunk("01wb", "x") + "\0" + Chunk("00db", DvFrame())), "avi", kItemVDt, "01.02.03.04"},
+      {"DV recording date", Avi(dv, Chunk("00db", DvFrame())), "avi", kItemVDd, "7/15/2004 9:05:09 PM"},
+      {"INFO inside the header", Avi(List("INFO", Chunk("INAM", "Holiday")), ""), "avi", kItemVt, "Holiday"},
+      {"a list type that is no word ends the walk", Avi(Chunk("LIST", "\x01\x02\x03\x04") + divx, ""), "avi",
+       kItemVi, ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Read(row), row.text) << row.what;
+}
+
+}  // namespace

@@ -49,6 +49,8 @@ const std::vector<Format> kFormats = {
                             {"AudioSampleRate", kItemVs, kInt}, {"VideoFrameRate", kItemVf, kDecimal}}},
     {"quicktime", "UserData", {{"Artist", kItemVa, kText}, {"Comment", kItemVc, kText}, {"Title", kItemVt, kText},
                                {"Copyright", kItemVC, kText}, {"Director", kItemVT, kText}}},
+    {"avi", "RIFF", {{"ImageWidth", kItemVx, kInt}, {"ImageHeight", kItemVy, kInt}, {"VideoFrameRate", kItemVf, kDecimal},
+                     {"SampleRate", kItemVs, kInt}, {"Software", kItemVS, kText}}},
     {"wav", "Composite", {{"Duration", kItemAd, kSeconds}}},
     {"torrent", "Torrent", {{"Name", kItemOt, kText}, {"Creator", kItemOa, kText}, {"Comment", kItemOc, kText},
                             {"Announce", kItemOu, kText}, {"CreateDate", kItemOn, kDate}}},
@@ -117,6 +119,11 @@ std::string Latin1(const std::string& utf8) {
   }
   return out;
 }
+
+// Durations that differ from MediaInfo's, with the reason.
+const std::map<std::string, const char*> kDurationDifferences = {
+    {"Pentax.avi", "600 frames at 24.0004 frames a second: 24.9996 s, truncated to 24"},
+};
 
 std::string Trim(std::string s) {
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
@@ -251,8 +258,10 @@ TEST(DocumentConformance, SmallReaderValues) {
   }
   // Ogg and QuickTime durations: MediaInfo's (ExifTool's Composite duration
   // of the Ogg files is not their length).
-  for (const auto& [folder, item] : {std::make_pair("ogg", kItemAd), std::make_pair("quicktime", kItemVd)}) {
+  for (const auto& [folder, item] : {std::make_pair("ogg", kItemAd), std::make_pair("quicktime", kItemVd),
+                                     std::make_pair("avi", kItemVd)}) {
     for (const auto& file : std::filesystem::directory_iterator(root + "/files/" + folder)) {
+      if (file.path().extension() == ".dv") continue;  // raw DV: no reader has its extension
       const std::string json = corpus::LireFichier(root + "/expected/" + folder + "/" +
                                                    file.path().filename().string() + ".mediainfo.json");
       std::smatch m;
@@ -260,7 +269,12 @@ TEST(DocumentConformance, SmallReaderValues) {
       const CFichier e = Extract(file.path().string());
       const int64_t* seconds = e.items.ints.Find(item);
       ASSERT_NE(seconds, nullptr) << file.path();
-      EXPECT_EQ(*seconds, static_cast<int64_t>(std::stod(m[1].str()))) << file.path();
+      const int64_t expected = static_cast<int64_t>(std::stod(m[1].str()));
+      if (kDurationDifferences.count(file.path().filename().string())) {
+        EXPECT_NE(*seconds, expected) << file.path() << " now agrees: remove it from the differences";
+      } else {
+        EXPECT_EQ(*seconds, expected) << file.path();
+      }
       ++compared;
     }
   }
