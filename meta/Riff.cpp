@@ -190,12 +190,7 @@ class CAvi {
       } else if (Leaf(head, data, size, listType) != 0) {
         return 1;
       }
-      // An odd-sized chunk's pad byte, when the writer put one.
-      if (size % 2 != 0) {
-        uint8_t pad = 1;
-        if (f_.Seek(next) == 0 && f_.ReadExact(&pad, 1) == 0 && pad == 0) ++next;
-      }
-      at = next;
+      at = AfterPad(next, size);
     }
     return 0;
   }
@@ -273,6 +268,15 @@ class CAvi {
     codecs_.Video(text);
   }
 
+  // Where the chunk after one ending at `next` starts: past an odd-sized
+  // chunk's pad byte when the writer put one (a zero; a chunk id never
+  // starts with one).
+  int64_t AfterPad(int64_t next, uint32_t size) {
+    uint8_t pad = 1;
+    if (size % 2 != 0 && f_.Seek(next) == 0 && f_.ReadExact(&pad, 1) == 0 && pad == 0) return next + 1;
+    return next;
+  }
+
   static bool IsPrintable(const uint8_t* code) {
     for (int i = 0; i < 4; ++i) {
       if (code[i] < 0x20 || code[i] > 0x7E) return false;
@@ -291,7 +295,7 @@ class CAvi {
                          head[2] < 0x7F && head[3] > 0x20 && head[3] < 0x7F &&
                          !(head[2] == 'w' && head[3] == 'b') && !(head[2] == 'p' && head[3] == 'c');
       if (!frame) {
-        at += 8 + static_cast<int64_t>(size) + (size % 2);
+        at = AfterPad(at + 8 + static_cast<int64_t>(size), size);
         continue;
       }
       uint8_t d[kDvFrameBytes];

@@ -253,7 +253,7 @@ std::string DvFrame() {
 TEST(AudioContainers, Avi) {
   const std::string bitmap = LE32(40) + LE32(512) + LE32(384) + LE16(1) + LE16(24) + "DX50" + std::string(20, '\0');
   const std::string mp3 = LE16(0x55) + LE16(2) + LE32(44100) + std::string(8, '\0');
-  const std::string divx = Stream("vids", "divx", 1, 25, 250, bitmap) + Stream("auds", "", 1, 44100, 0, mp3);
+  const std::string divx = Stream("vids", "divx", 1, 25, 250, bitmap) + Stream("auds", "\0\0\0\0", 1, 44100, 0, mp3);
   const std::string dv = Stream("iavs", "dvsd", 1, 25, 25, "");
   const Row rows[] = {
       {"audio codec, then the video codec", Avi(divx, ""), "avi", kItemVi, "Mpeg L3 (0x0055) - DivX 5 (DX50)"},
@@ -263,7 +263,10 @@ TEST(AudioContainers, Avi) {
       {"sound channels", Avi(divx, ""), "avi", kItemVM, "stereo"},
       {"frame size", Avi(divx, ""), "avi", kItemVx, "512"},
       {"interleaved DV codec", Avi(dv, Chunk("00db", DvFrame())), "avi", kItemVi, "DV Video (dvsd) Type 1"},
-      {"DV time code", Avi(dv, Chunk("01wb", "x") + "\0" + Chunk("00db", DvFrame())), "avi", kItemVDt, "01.02.03.04"},
+      {"DV time code after a sound chunk", Avi(dv, Chunk("01wb", "x") + Chunk("00db", DvFrame())), "avi", kItemVDt,
+       "01.02.03.04"},
+      {"the same with a pad byte", Avi(dv, Chunk("01wb", "x") + std::string(1, '\0') + Chunk("00db", DvFrame())),
+       "avi", kItemVDt, "01.02.03.04"},
       {"DV recording date", Avi(dv, Chunk("00db", DvFrame())), "avi", kItemVDd, "7/15/2004 9:05:09 PM"},
       {"INFO inside the header", Avi(List("INFO", Chunk("INAM", "Holiday")), ""), "avi", kItemVt, "Holiday"},
       {"a list type that is no word ends the walk", Avi(Chunk("LIST", "\x01\x02\x03\x04") + divx, ""), "avi",
