@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "meta/Asf.h"
 #include "meta/Ciff.h"
 #include "meta/ImageFormats.h"
 #include "meta/Html.h"
@@ -42,6 +43,7 @@ const CFormat kFormats[] = {
     {"MP3 MP2", ReadMpegAudioFile, true},
     {"MPC", ReadMusepackFile, true},
     {"OGG", ReadOggFile, true},
+    {"ASF WMV WMA", ReadAsfFile, true},
     {"TIF TIFF NEF ORF PEF SRF CR2 DNG", ReadTiffFile, false},
     {"CRW", ReadCrwFile, false},
     {"MRW", ReadMrwFile, false},

@@ -1,5 +1,6 @@
 // The container readers on the same bytes, each as a file of its own format.
 #include "../photo/FuzzPhoto.h"
+#include "meta/Asf.h"
 #include "meta/Midi.h"
 #include "meta/Ogg.h"
 #include "meta/QuickTime.h"
@@ -7,6 +8,6 @@
 #include "meta/SunAudio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadAviFile, ReadMidiFile, ReadOggFile, ReadQuickTimeFile);
+  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadAviFile, ReadMidiFile, ReadOggFile, ReadQuickTimeFile, ReadAsfFile);
   return 0;
 }

@@ -276,3 +276,69 @@ TEST(AudioContainers, Avi) {
 }
 
 }  // namespace
+
+#include "meta/Asf.h"
+
+namespace {
+
+std::string LE64(uint64_t v) { return LE32(v & 0xFFFFFFFF) + LE32(v >> 32); }
+std::string Guid(uint32_t a, uint16_t b, uint16_t c, uint16_t d, uint64_t e) {
+  std::string g = LE32(a) + LE16(b) + LE16(c) + char(d >> 8) + char(d & 0xFF);
+  for (int i = 5; i >= 0; --i) g += char((e >> (8 * i)) & 0xFF);
+  return g;
+}
+std::string Object(const std::string& guid, const std::string& content) { return guid + LE64(24 + content.size()) + content; }
+std::string Wide(const std::string& ascii) {
+  std::string w;
+  for (char c : ascii) w += std::string(1, c) + '\0';
+  return w + std::string(2, '\0');
+}
+std::string Descriptor(const std::string& name, uint16_t type, const std::string& value) {
+  return LE16(Wide(name).size()) + Wide(name) + LE16(type) + LE16(value.size()) + value;
+}
+
+std::string Asf(bool video, const std::string& picture) {
+  const std::string props = std::string(16, 'f') + LE64(0) + LE64(0) + LE64(0) + LE64(125ULL * 10000000) + LE64(0) +
+                            LE64(3000) + LE32(2) + LE32(0) + LE32(0) + LE32(192000);
+  const std::string title = Wide("Song");
+  const std::string content = LE16(title.size()) + LE16(0) + LE16(0) + LE16(0) + LE16(0) + title;
+  const std::string extended = LE16(2) + Descriptor("WM/TrackNumber", 0, Wide("4/9")) +
+                               Descriptor("WM/Picture", 1, char(3) + LE32(picture.size()) + Wide("image/gif") +
+                                                               Wide("cover") + picture);
+  const std::string audio = LE16(0x161) + LE16(2) + LE32(44100) + std::string(12, '\0');
+  std::string stream = Guid(0xF8699E40, 0x5B4D, 0x11CF, 0xA8FD, 0x00805F5C442B) + std::string(16, '\0') + LE64(0) +
+                       LE32(audio.size()) + LE32(0) + LE16(1) + LE32(0) + audio;
+  std::string objects = Object(Guid(0x8CABDCA1, 0xA947, 0x11CF, 0x8EE4, 0x00C00C205365), props) +
+                        Object(Guid(0x75B22633, 0x668E, 0x11CF, 0xA6D9, 0x00AA0062CE6C), content) +
+                        Object(Guid(0xD2D0A440, 0xE307, 0x11D2, 0x97F0, 0x00A0C95EA850), extended) +
+                        Object(Guid(0xB7DC0791, 0xA9B7, 0x11CF, 0x8EE6, 0x00C00C205365), stream);
+  if (video) {
+    const std::string size = LE32(320) + LE32(240) + std::string(3, '\0');
+    objects += Object(Guid(0xB7DC0791, 0xA9B7, 0x11CF, 0x8EE6, 0x00C00C205365),
+                      Guid(0xBC19EFC0, 0x5B4D, 0x11CF, 0xA8FD, 0x00805F5C442B) + std::string(16, '\0') + LE64(0) +
+                          LE32(size.size()) + LE32(0) + LE16(2) + LE32(0) + size);
+  }
+  const std::string header = Guid(0x75B22630, 0x668E, 0x11CF, 0xA6D9, 0x00AA0062CE6C) + LE64(30 + objects.size()) +
+                             LE32(video ? 5 : 4) + char(1) + char(2) + objects;
+  return header + "data";
+}
+
+TEST(AudioContainers, Asf) {
+  const std::string gif = std::string("GIF89a") + LE16(64) + LE16(48) + char(0xF7) + std::string(20, '\0') + ";";
+  const Row rows[] = {
+      {"a WMA title is the song's", Asf(false, gif), "wma", kItemAt, "Song"},
+      {"a WMV title is the video's", Asf(true, gif), "wmv", kItemVt, "Song"},
+      {"and no song title then", Asf(true, gif), "wmv", kItemAt, ""},
+      {"duration less the preroll", Asf(false, gif), "wma", kItemAd, "02m02s"},
+      {"bitrate", Asf(false, gif), "wma", kItemAb, "192"},
+      {"track number", Asf(false, gif), "wma", kItemAT, "4"},
+      {"track count", Asf(false, gif), "wma", kItemAn, "9"},
+      {"picture type", Asf(false, gif), "wma", kItemAIf, "image/gif"},
+      {"picture size", Asf(false, gif), "wma", kItemIx, "64"},
+      {"video size", Asf(true, gif), "wmv", kItemVx, "320"},
+      {"sound of a video", Asf(true, gif), "wmv", kItemVs, "44100"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Read(row), row.text) << row.what;
+}
+
+}  // namespace
