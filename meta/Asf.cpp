@@ -320,9 +320,5 @@ class CAsf {
 }  // namespace
 
 int ReadAsfFile(MetaExtractor& x, const std::string& path) {
-  if (x.File().OpenRead(path) != 0) return -5;
-  CAsf reader(x);
-  const int r = reader.Read();
-  x.File().Close();
-  return r;
+  return ReadOpenedFile(x, path, [](MetaExtractor& m) { return CAsf(m).Read(); });
 }

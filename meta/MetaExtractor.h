@@ -130,6 +130,16 @@ class MetaExtractor {
   std::bitset<kItemCount> claimed_;
 };
 
+// Opens `path` in the extractor's file reader, runs read(x) and closes the
+// file: the shape of every file reader. -5 when the file cannot be opened.
+template <class Read>
+int ReadOpenedFile(MetaExtractor& x, const std::string& path, Read read) {
+  if (x.File().OpenRead(path) != 0) return -5;
+  const int r = read(x);
+  x.File().Close();
+  return r;
+}
+
 // Fills the entry's metadata: resets the value stores filled from content,
 // then, for a file with extraction on, runs the reader its extension names.
 // The base items must already be filled. path is the file's full path.

@@ -132,9 +132,4 @@ int Read(MetaExtractor& x) {
 
 }  // namespace
 
-int ReadOggFile(MetaExtractor& x, const std::string& path) {
-  if (x.File().OpenRead(path) != 0) return -5;
-  const int r = Read(x);
-  x.File().Close();
-  return r;
-}
+int ReadOggFile(MetaExtractor& x, const std::string& path) { return ReadOpenedFile(x, path, Read); }

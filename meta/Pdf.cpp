@@ -500,10 +500,5 @@ class CPdfReader {
 }  // namespace
 
 int ReadPdfFile(MetaExtractor& x, const std::string& path) {
-  FileReader& f = x.File();
-  if (f.OpenRead(path) != 0) return -5;
-  CPdfReader reader(x);
-  const int r = reader.Read();
-  f.Close();
-  return r;
+  return ReadOpenedFile(x, path, [](MetaExtractor& m) { return CPdfReader(m).Read(); });
 }

@@ -229,9 +229,5 @@ class CQuickTime {
 }  // namespace
 
 int ReadQuickTimeFile(MetaExtractor& x, const std::string& path) {
-  if (x.File().OpenRead(path) != 0) return -5;
-  CQuickTime reader(x);
-  const int r = reader.Read();
-  x.File().Close();
-  return r;
+  return ReadOpenedFile(x, path, [](MetaExtractor& m) { return CQuickTime(m).Read(); });
 }

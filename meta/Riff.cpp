@@ -117,12 +117,7 @@ int ReadInfoList(MetaExtractor& x, uint64_t bytes, const CInfoId* ids, size_t co
   return 0;
 }
 
-int ReadWaveFile(MetaExtractor& x, const std::string& path) {
-  if (x.File().OpenRead(path) != 0) return -5;
-  const int r = ReadWave(x);
-  x.File().Close();
-  return r;
-}
+int ReadWaveFile(MetaExtractor& x, const std::string& path) { return ReadOpenedFile(x, path, ReadWave); }
 
 namespace {
 
@@ -341,9 +336,5 @@ class CAvi {
 }  // namespace
 
 int ReadAviFile(MetaExtractor& x, const std::string& path) {
-  if (x.File().OpenRead(path) != 0) return -5;
-  CAvi reader(x);
-  const int r = reader.Read();
-  x.File().Close();
-  return r;
+  return ReadOpenedFile(x, path, [](MetaExtractor& m) { return CAvi(m).Read(); });
 }

@@ -71,9 +71,4 @@ int Read(MetaExtractor& x) {
 
 }  // namespace
 
-int ReadSunAudioFile(MetaExtractor& x, const std::string& path) {
-  if (x.File().OpenRead(path) != 0) return -5;
-  const int r = Read(x);
-  x.File().Close();
-  return r;
-}
+int ReadSunAudioFile(MetaExtractor& x, const std::string& path) { return ReadOpenedFile(x, path, Read); }
