@@ -11,6 +11,7 @@
 #include "meta/MetaExtractor.h"
 #include "meta/Midi.h"
 #include "meta/MpegAudio.h"
+#include "meta/MpegVideo.h"
 #include "meta/Musepack.h"
 #include "meta/Ogg.h"
 #include "meta/Pdf.h"
@@ -58,6 +59,7 @@ const CFormat kFormats[] = {
     {"MID KAR", ReadMidiFile, false},
     {"AVI DIVX", ReadAviFile, false},
     {"MOV M4V MP4", ReadQuickTimeFile, false},
+    {"MPG MPEG", ReadMpegVideoFile, false},
     {"PDF", ReadPdfFile, false},
 #ifdef _WIN32
     {"DOC XLS XLA XLT POT PPS PPT PPA MPP DOT MSI MSP MST", ReadOleFile, false},

@@ -2,12 +2,14 @@
 #include "../photo/FuzzPhoto.h"
 #include "meta/Asf.h"
 #include "meta/Midi.h"
+#include "meta/MpegVideo.h"
 #include "meta/Ogg.h"
 #include "meta/QuickTime.h"
 #include "meta/Riff.h"
 #include "meta/SunAudio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadAviFile, ReadMidiFile, ReadOggFile, ReadQuickTimeFile, ReadAsfFile);
+  fuzzphoto::Lire(data, size, ReadSunAudioFile, ReadWaveFile, ReadAviFile, ReadMidiFile, ReadOggFile, ReadQuickTimeFile, ReadAsfFile,
+                  ReadMpegVideoFile);
   return 0;
 }

@@ -342,3 +342,44 @@ TEST(AudioContainers, Asf) {
 }
 
 }  // namespace
+
+#include "meta/MpegVideo.h"
+
+namespace {
+
+// A sequence header of 352x288 at 25 frames a second and the given bitrate
+// value, and a group of pictures at the given time.
+std::string Sequence(unsigned bitrate) {
+  return std::string("\0\0\1\xB3", 4) + char(352 >> 4) + char(((352 & 0xF) << 4) | (288 >> 8)) + char(288 & 0xFF) +
+         char(0x13) + char(bitrate >> 10) + char((bitrate >> 2) & 0xFF) + char(((bitrate & 3) << 6) | 0x20) +
+         std::string(5, '\0');
+}
+std::string Gop(int hours, int minutes, int seconds, int pictures) {
+  const uint32_t v = (uint32_t(hours) << 26) | (uint32_t(minutes) << 20) | (1u << 19) | (uint32_t(seconds) << 13) |
+                     (uint32_t(pictures) << 7);
+  return std::string("\0\0\1\xB8", 4) + char(v >> 24) + char((v >> 16) & 0xFF) + char((v >> 8) & 0xFF) + char(v & 0xFF);
+}
+
+TEST(AudioContainers, MpegVideo) {
+  const std::string user = std::string("\0\0\1\xB2", 4) + "Camcorder" + std::string(1, '\0');
+  const std::string ext = std::string("\0\0\1\xB5\x14", 5) + std::string(5, '\0');
+  // 100,000 bytes at 2,000 x 400 bit/s: an estimate of 1 s.
+  const std::string body(100000, '\x55');
+  const Row rows[] = {
+      {"size", Sequence(2000) + Gop(0, 0, 0, 0) + body + Gop(0, 0, 3, 0), "mpg", kItemVx, "352"},
+      {"frame rate", Sequence(2000) + body, "mpg", kItemVf, "25.000"},
+      {"time codes within five times the estimate", Sequence(2000) + Gop(0, 0, 0, 0) + body + Gop(0, 0, 3, 25), "mpg",
+       kItemVd, "0h00m04s"},
+      {"time codes past five times: the estimate", Sequence(2000) + Gop(0, 0, 0, 0) + body + Gop(0, 1, 0, 0), "mpeg",
+       kItemVd, "0h00m01s"},
+      {"no usable bitrate: the time codes", Sequence(0) + Gop(0, 0, 0, 0) + body + Gop(0, 1, 0, 0), "mpg", kItemVd,
+       "0h01m00s"},
+      {"version and user data", Sequence(2000) + ext + user + body, "mpg", kItemVi, "Mpeg2 - Camcorder"},
+      {"program stream", std::string("\0\0\1\xBA", 4) + std::string(10, '\x44') + Sequence(2000) + body, "mpg",
+       kItemVi, "Mpeg1"},
+      {"no start code", "RIFF" + Sequence(2000), "mpg", kItemVx, ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(Read(row), row.text) << row.what;
+}
+
+}  // namespace

@@ -285,6 +285,20 @@ TEST(DocumentConformance, SmallReaderValues) {
       ++compared;
     }
   }
+  // MPEG video: size, version and frame rate from the sequence header.
+  for (const auto& file : std::filesystem::directory_iterator(root + "/files/mpeg")) {
+    const std::string json =
+        corpus::LireFichier(root + "/expected/mpeg/" + file.path().filename().string() + ".mini.json");
+    const CFichier e = Extract(file.path().string());
+    std::smatch w, h, two;
+    ASSERT_TRUE(std::regex_search(json, w, std::regex("\"width\": ([0-9]+)")));
+    ASSERT_TRUE(std::regex_search(json, h, std::regex("\"height\": ([0-9]+)")));
+    ASSERT_TRUE(std::regex_search(json, two, std::regex("\"mpeg2\": (true|false)")));
+    EXPECT_EQ(e.items.Text(kItemVx), w[1].str()) << file.path();
+    EXPECT_EQ(e.items.Text(kItemVy), h[1].str()) << file.path();
+    EXPECT_EQ(e.items.Text(kItemVi).substr(0, 5), two[1] == "true" ? "Mpeg2" : "Mpeg1") << file.path();
+    compared += 3;
+  }
   // Karaoke texts: the first three "@T" are the title, artist and copyright.
   for (const auto& file : std::filesystem::directory_iterator(root + "/files/midi")) {
     const std::string json =

@@ -29,12 +29,13 @@ TEST(DocumentTruncation, CutFilesGiveNothingNew) {
     GTEST_SKIP() << "the sample corpus is absent (VELTO_CORPUS unset or empty): nothing cut";
   }
   int reads = 0;
-  for (const char* folder : {"pdf", "torrent", "html", "wav", "midi", "au", "ogg", "quicktime", "avi", "asf"}) {
+  for (const char* folder : {"pdf", "torrent", "html", "wav", "midi", "au", "ogg", "quicktime", "avi", "asf", "mpeg"}) {
     // Some values follow the file's length: a cut page may show a shorter
     // title, a Sun audio file whose data size passes its end takes the rest
-    // of the file as data, and a cut Ogg file's last page is an earlier one.
+    // of the file as data, a cut Ogg file's last page is an earlier one, and
+    // an MPEG stream's duration follows its size and its last time code.
     const std::string f = folder;
-    const bool compare = f != "html" && f != "au" && f != "ogg";
+    const bool compare = f != "html" && f != "au" && f != "ogg" && f != "mpeg";
     for (const auto& file : std::filesystem::directory_iterator(std::string(corpus) + "/files/" + folder)) {
       SCOPED_TRACE(file.path().string());
       const std::string bytes = corpus::LireFichier(file.path().string());
