@@ -1,5 +1,7 @@
 #include "os/WideFind.h"
 
+#include <cwchar>
+
 namespace {
 
 std::wstring ToWide(const std::string& ansi) {
@@ -24,7 +26,13 @@ bool ToAnsi(const wchar_t* wide, char* out, int size) {
 
 }  // namespace
 
-bool AnsiNameIsExact(const std::wstring& wide, const std::string& ansi) { return ToWide(ansi) == wide; }
+// On the stack: this runs for every entry of a listing, where a string made
+// per name cost as much as the rest of the conversion.
+bool AnsiNameIsExact(const wchar_t* wide, const char* ansi) {
+  wchar_t back[MAX_PATH + 1];
+  const int n = MultiByteToWideChar(CP_ACP, 0, ansi, -1, back, MAX_PATH + 1);
+  return n > 0 && wcscmp(back, wide) == 0;
+}
 
 CWideFind::CWideFind(const std::string& pattern) {
   WIN32_FIND_DATAW w;
