@@ -11,10 +11,24 @@ std::wstring ToWide(const std::string& ansi) {
   return w;
 }
 
+// An ASCII name is the same in every ANSI code page: it is narrowed as it
+// stands, sparing the two conversions of most names of a listing. False (out
+// then undefined) when the name holds anything else or does not fit.
+bool NarrowAscii(const wchar_t* wide, char* out, int size) {
+  int i = 0;
+  for (; wide[i] != 0; ++i) {
+    if (wide[i] >= 0x80 || i >= size - 1) return false;
+    out[i] = static_cast<char>(wide[i]);
+  }
+  out[i] = 0;
+  return true;
+}
+
 // Converts a NUL-terminated wide name into out (of size `size`, always
 // terminated); false when the code page cannot hold it exactly or it does not
 // fit.
 bool ToAnsi(const wchar_t* wide, char* out, int size) {
+  if (NarrowAscii(wide, out, size)) return true;
   BOOL usedDefault = FALSE;
   const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, size, nullptr, &usedDefault);
   if (n <= 0) {
