@@ -78,10 +78,7 @@ wine_ready() {
 
 # driver null|x11: headless windows (they exist, nothing is drawn) or a real
 # display (Xvfb).
-wine_driver() {
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$1" /f >/dev/null 2>&1
-  wineserver -k 2>/dev/null || true
-}
+wine_driver() { velto_wine_driver "$1"; }
 
 build() {
   install_deps

@@ -83,15 +83,26 @@ void CheckRect(CKProfile<RECT>& setting, const RECT& work) {
   if (!RectOnWorkArea(setting.Get(), work)) setting.Set(setting.Default());
 }
 
+bool AtDefault(const CKProfile<RECT>& setting) {
+  const RECT& r = setting.Get();
+  const RECT& d = setting.Default();
+  return r.left == d.left && r.top == d.top && r.right == d.right && r.bottom == d.bottom;
+}
+
 template <class T>
 void CheckRange(CKProfile<T>& setting, T low, T high) {
   if (setting.Get() < low || setting.Get() > high) setting.Set(setting.Default());
 }
 
 void Validate(CConfig& cfg) {
-  const RECT work = WorkArea();
-  CheckRect(cfg.fen_princ_posdim, work);
-  CheckRect(cfg.fen_compl_posdim, work);
+  // Only the desktop knows the work area, and under Wine asking for it
+  // starts the desktop process: a configuration holding no window
+  // rectangle (an unattended run's, say) has nothing to check against it.
+  if (!AtDefault(cfg.fen_princ_posdim) || !AtDefault(cfg.fen_compl_posdim)) {
+    const RECT work = WorkArea();
+    CheckRect(cfg.fen_princ_posdim, work);
+    CheckRect(cfg.fen_compl_posdim, work);
+  }
   // The same check as the clean-up's: a replacement no name may hold.
   if (ContientInvalide(cfg.remp_car_inv.Get()))
     cfg.remp_car_inv.Set(cfg.remp_car_inv.Default());

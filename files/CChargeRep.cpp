@@ -95,7 +95,11 @@ void CChargeRep::Enumerate(const std::string& rel) {
     // A name the code page does not hold exactly may reach another file: its
     // content is never read.
     const CEntryHook hook = EntryHook();
-    if (hook && !results.back().badName) hook(results.back(), (reload ? std::string() : baseDir) + results.back().name);
+    if (hook && !results.back().badName) {
+      // One path buffer for the whole load rather than a string per entry.
+      hookPath_.assign(reload ? "" : baseDir.c_str()).append(results.back().name);
+      hook(results.back(), hookPath_);
+    }
     Progress(path, false);
   } while (find.Next());
 }

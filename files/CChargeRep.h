@@ -65,4 +65,5 @@ class CChargeRep : public CKThread {
   void Progress(const std::string& path, bool force);
   CKCadence cadence_{true};
   CTypeCache types_;
+  std::string hookPath_;
 };

@@ -75,32 +75,36 @@ class CTextesDates {
 };
 
 struct CFichier {
+  // The fields go by size so that none is padded: a large directory holds
+  // hundreds of thousands of entries, and their memory, touched for the
+  // first time at load, is a good part of its cost.
   int selOrder = -1;       // position in the selection, -1 when not selected
+  uint32_t lastError = 0;  // Win32 code of the last failed operation, 0 = none
   std::string name;        // relative to the current directory ("SUB\\a.jpg", "..")
-  bool isParent = false;   // the ".." entry
-  bool isDir = false;
-  // The name holds characters the ANSI code page cannot: the ANSI name may
-  // be another file's, so the entry is never selected or operated on.
-  bool badName = false;
   uint64_t size = 0;       // 0 for directories
   std::string futureName;  // empty when none
   // Undo records by step number (steps count from 1).
   std::map<int, CHistRecord> history;
-  uint32_t lastError = 0;  // Win32 code of the last failed operation, 0 = none
+  CDonnees items;
+
+  // Where the image preview finds a picture or an embedded thumbnail.
+  int64_t pictureOffset = -1;
+  int64_t thumbOffset = -1;
+  int32_t pictureSize = -1;
+  int32_t thumbSize = -1;
+  int rotation = 0;  // 0..7, from an Exif or CIFF orientation
+
+  bool isParent = false;  // the ".." entry
+  bool isDir = false;
+  // The name holds characters the ANSI code page cannot: the ANSI name may
+  // be another file's, so the entry is never selected or operated on.
+  bool badName = false;
   // After a rename only the name is known to be current: the rest of the
   // listing's data (the DOS name above all) is read again when the entry is
   // next shown, sorted or evaluated, with every item when the extension
   // changed. An unattended run that ends after its operation reads nothing.
   enum class Reread : uint8_t { None, Listing, All };
   Reread reread = Reread::None;
-  CDonnees items;
-
-  // Where the image preview finds a picture or an embedded thumbnail.
-  int64_t pictureOffset = -1;
-  int32_t pictureSize = -1;
-  int64_t thumbOffset = -1;
-  int32_t thumbSize = -1;
-  int rotation = 0;  // 0..7, from an Exif or CIFF orientation
 
   CTextesDates dateTexts;
 

@@ -239,17 +239,3 @@ class CKStgMedium {
   STGMEDIUM m_ = {};
 };
 
-// OLE initialised on this thread for the lifetime of the object.
-class CKOleSession {
- public:
-  CKOleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-  ~CKOleSession() {
-    if (ok_) OleUninitialize();
-  }
-  CKOleSession(const CKOleSession&) = delete;
-  CKOleSession& operator=(const CKOleSession&) = delete;
-  bool Ok() const { return ok_; }
-
- private:
-  bool ok_;
-};

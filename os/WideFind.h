@@ -12,8 +12,9 @@
 #include <string>
 
 // The rule behind Exact(): ansi stands for wide only when it converts back to
-// wide unchanged.
-bool AnsiNameIsExact(const std::wstring& wide, const std::string& ansi);
+// wide unchanged. Names are NUL-terminated; a name longer than a path is
+// never exact.
+bool AnsiNameIsExact(const wchar_t* wide, const char* ansi);
 
 class CWideFind {
  public:

@@ -1,5 +1,7 @@
 #include "os/WideFind.h"
 
+#include <cwchar>
+
 namespace {
 
 std::wstring ToWide(const std::string& ansi) {
@@ -9,10 +11,24 @@ std::wstring ToWide(const std::string& ansi) {
   return w;
 }
 
+// An ASCII name is the same in every ANSI code page: it is narrowed as it
+// stands, sparing the two conversions of most names of a listing. False (out
+// then undefined) when the name holds anything else or does not fit.
+bool NarrowAscii(const wchar_t* wide, char* out, int size) {
+  int i = 0;
+  for (; wide[i] != 0; ++i) {
+    if (wide[i] >= 0x80 || i >= size - 1) return false;
+    out[i] = static_cast<char>(wide[i]);
+  }
+  out[i] = 0;
+  return true;
+}
+
 // Converts a NUL-terminated wide name into out (of size `size`, always
 // terminated); false when the code page cannot hold it exactly or it does not
 // fit.
 bool ToAnsi(const wchar_t* wide, char* out, int size) {
+  if (NarrowAscii(wide, out, size)) return true;
   BOOL usedDefault = FALSE;
   const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, size, nullptr, &usedDefault);
   if (n <= 0) {
@@ -24,7 +40,13 @@ bool ToAnsi(const wchar_t* wide, char* out, int size) {
 
 }  // namespace
 
-bool AnsiNameIsExact(const std::wstring& wide, const std::string& ansi) { return ToWide(ansi) == wide; }
+// On the stack: this runs for every entry of a listing, where a string made
+// per name cost as much as the rest of the conversion.
+bool AnsiNameIsExact(const wchar_t* wide, const char* ansi) {
+  wchar_t back[MAX_PATH + 1];
+  const int n = MultiByteToWideChar(CP_ACP, 0, ansi, -1, back, MAX_PATH + 1);
+  return n > 0 && wcscmp(back, wide) == 0;
+}
 
 CWideFind::CWideFind(const std::string& pattern) {
   WIN32_FIND_DATAW w;

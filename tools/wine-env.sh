@@ -120,6 +120,14 @@ velto_wine_fonts() {
   return 0
 }
 
+# velto_wine_driver null|x11: headless windows (they exist, nothing is drawn)
+# or a real display. Without a driver (and no DISPLAY) every window fails,
+# message boxes included; the next process picks the change up.
+velto_wine_driver() {
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$1" /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null || true
+}
+
 # velto_wine_setup PREFIX [strict]: everything a script needs before its
 # first Wine start.
 velto_wine_setup() {

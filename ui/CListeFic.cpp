@@ -1,13 +1,16 @@
-// The list controller's window: creation, the cells, and the status bar texts.
+// The list controller's window: creation, the cells, and the view hooks of
+// the list it shows.
 #include "ui/CListeFic.h"
 
 #include <commctrl.h>
 
+#include <unordered_map>
+
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
-#include "expr/CCollision.h"
 #include "expr/CColonnes.h"
-#include "files/Formats.h"
+#include "os/AnsiCase.h"
+#include "os/CNoms.h"
 
 const std::vector<int>& CListeFic::Columns() {
   static const std::vector<int> columns = {kItemNom,       kItemNomFutur, kItemSel,      kItemNomDos,
@@ -17,19 +20,13 @@ const std::vector<int>& CListeFic::Columns() {
 }
 
 HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
-  owner_ = owner;
+  SetOwner(owner);
   DWORD style = WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS;
   if (visible) style |= WS_VISIBLE;
   HWND hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", style, 0, 0, 0, 0, owner,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
   Attach(hwnd);
   if (!hwnd) return nullptr;
-  model_.SetRedrawRow([this](int row) { RedrawItems(row, row); });
-  model_.SetRecompute([this] { RecomputeFutureNames(); });
-  model_.SetSelText([](int index) {
-    const CConfig& c = Config();
-    return FormatNombre(ValeurNumero(c.num_sel_dep, index, c.num_sel_inc), c.num_sel_pad);
-  });
   SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP);
   const auto& cols = Columns();
   for (size_t i = 0; i < cols.size(); ++i) {
@@ -55,45 +52,93 @@ void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) {
   lstrcpynA(info->item.pszText, text.c_str(), info->item.cchTextMax);
 }
 
-void CListeFic::RefreshStatus() {
-  if (!status_) return;
-  status_->SetText(CStatusTexts::kText, "");
-  status_->SetText(CStatusTexts::kSel,
-                   FormatTexte(Txt(324), {model_.Selection().size(), model_.Entries().size()}));
-  const CSizeUnits units{Txt(335), Txt(336), Txt(334)};
-  status_->SetText(CStatusTexts::kSelSize,
-                   FormatTexte(Txt(326), {FormatTaille(model_.SelectedSize(), 0, units)}));
-  status_->SetText(CStatusTexts::kOper, FormatTexte(Txt(322), {history_.Position(), history_.Count()}));
-  ShowFocusedState();
-}
-
-void CListeFic::ShowProgress(int textId, int done) {
-  if (!status_) return;
-  status_->SetText(CStatusTexts::kText, FormatTexte(Txt(textId), {done}));
-  if (owner_) UpdateWindow(owner_);
-}
-
-void CListeFic::ShowFocusedState() {
-  if (!status_) return;
-  const int focused = FocusedItem();
-  if (focused < 0 || focused >= model_.Count()) {
-    status_->SetText(CStatusTexts::kText, "");
-    return;
-  }
-  const CFichier& e = model_.Entries()[focused];
-  if (e.lastError == 0) {
-    status_->SetText(CStatusTexts::kText, e.name);
-    return;
-  }
-  char message[512] = "";
-  const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                 e.lastError, 0, message, sizeof message, nullptr);
-  std::string text(message, n < sizeof message ? n : 0);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
-  status_->SetText(CStatusTexts::kText, text + " (" + std::to_string(e.lastError) + ")");
-}
-
 void CListeFic::EndLabelEdit() {
   if (Hwnd() && SendMessageA(Hwnd(), LVM_GETEDITCONTROL, 0, 0))
     SendMessageA(Hwnd(), LVM_CANCELEDITLABEL, 0, 0);
+}
+
+void CListeFic::FocusRow(int row, bool only) {
+  if (row < 0 || row >= model_.Count()) return;
+  if (only) {
+    SetItemState(-1, 0, LVIS_SELECTED);
+    SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SendMessageA(Hwnd(), LVM_SETSELECTIONMARK, 0, row);
+  } else {
+    SetFocusItem(row);
+  }
+  EnsureVisible(row);
+}
+
+void CListeFic::ShowRange(int lowest, int highest) {
+  EnsureVisible(highest);
+  EnsureVisible(lowest);
+  SetFocusItem(lowest);
+}
+
+CListeCourante::CVue CListeFic::SaveView() const {
+  CVue view;
+  const int focused = FocusedItem();
+  if (focused >= 0 && focused < model_.Count()) view.focused = model_.Entries()[focused].name;
+  for (int row : HighlightedRows())
+    if (row < model_.Count()) view.highlighted.push_back(model_.Entries()[row].name);
+  return view;
+}
+
+void CListeFic::BeforeSwap() {
+  SetRedraw(false);
+  SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void CListeFic::AfterSwap() { SetItemCount(model_.Count(), true); }
+
+void CListeFic::EndSwap(const CVue* view, const std::string& focusName) {
+  if (view) {
+    std::unordered_map<std::string, int> rows;
+    for (int i = 0; i < model_.Count(); ++i) rows.emplace(AnsiUpperCopy(model_.Entries()[i].name), i);
+    std::vector<int> again;
+    for (const std::string& name : view->highlighted) {
+      auto it = rows.find(AnsiUpperCopy(name));
+      if (it != rows.end()) again.push_back(it->second);
+    }
+    SetHighlight(again);
+    auto it = rows.find(AnsiUpperCopy(view->focused));
+    if (!view->focused.empty() && it != rows.end()) SetFocusItem(it->second);
+  }
+  if (!focusName.empty()) FocusName(focusName);
+  if (FocusedItem() < 0 && model_.Count() > 0) SetFocusItem(0);
+  const int focus = FocusedItem();
+  if (focus >= 0) EnsureVisible(focus);
+  SetRedraw(true);
+}
+
+void CListeFic::ToggleRecursive() {
+  StopLoading(false);
+  Config().recurse.Set(!Config().recurse.Get());
+  RestartMonitor();
+  const int focused = FocusedItem();
+  if (focused >= 0 && focused < model_.Count()) pending_.focusName = model_.Entries()[focused].name;
+  pending_.threaded = true;
+  LoadDirectory("", true);
+}
+
+void CListeFic::LoadFocusedDirectory() {
+  const int focused = FocusedItem();
+  if (focused < 0 || focused >= model_.Count()) return;
+  const std::string& name = model_.Entries()[focused].name;
+  if (name.find('\\') == std::string::npos) return;
+  pending_.focusName = NomSansChemin(name);
+  pending_.threaded = true;
+  pending_.addToHistory = true;
+  LoadDirectory(RepertoireDe(name), true);
+}
+
+bool CListeFic::FocusName(const std::string& name) {
+  const auto& entries = model_.Entries();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (AnsiEqualNoCase(entries[i].name, name)) {
+      SetFocusItem(static_cast<int>(i));
+      return true;
+    }
+  }
+  return false;
 }

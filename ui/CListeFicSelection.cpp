@@ -3,36 +3,6 @@
 
 #include "os/AnsiCase.h"
 
-void CListeFic::SelectNames(const std::vector<std::string>& names) {
-  int lowest = -1, highest = -1;
-  const auto& entries = model_.Entries();
-  // A name matches without regard to case unless some entry carries it
-  // exactly: in a case-sensitive directory "a.txt" must not also select
-  // "A.txt", a file the user never named.
-  std::vector<bool> exact(names.size(), false);
-  for (const auto& e : entries)
-    for (size_t k = 0; k < names.size(); ++k)
-      if (e.name == names[k]) exact[k] = true;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string& n = entries[i].name;
-    for (size_t k = 0; k < names.size(); ++k) {
-      const std::string& want = names[k];
-      if (exact[k] ? n != want : !AnsiEqualNoCase(n, want)) continue;
-      if (model_.Select(static_cast<int>(i)) == 0) {
-        if (lowest < 0) lowest = static_cast<int>(i);
-        highest = static_cast<int>(i);
-      }
-      break;
-    }
-  }
-  if (lowest < 0) return;
-  EnsureVisible(highest);
-  EnsureVisible(lowest);
-  SetFocusItem(lowest);
-  RecomputeFutureNames();
-  RefreshStatus();
-}
-
 std::vector<int> CListeFic::HighlightedRows() const {
   std::vector<int> rows;
   if (!Hwnd()) return rows;
@@ -48,18 +18,6 @@ std::vector<int> CListeFic::HighlightedRows() const {
 void CListeFic::SetHighlight(const std::vector<int>& rows) {
   SetItemState(-1, 0, LVIS_SELECTED);
   for (int row : rows) SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
-}
-
-void CListeFic::FocusRow(int row, bool only) {
-  if (row < 0 || row >= model_.Count()) return;
-  if (only) {
-    SetItemState(-1, 0, LVIS_SELECTED);
-    SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    SendMessageA(Hwnd(), LVM_SETSELECTIONMARK, 0, row);
-  } else {
-    SetFocusItem(row);
-  }
-  EnsureVisible(row);
 }
 
 void CListeFic::SelectAll() {
@@ -113,13 +71,6 @@ bool CListeFic::FocusNextSelected() {
   FocusRow(row, true);
   ShowFocusedState();
   return row >= 0;
-}
-
-int CListeFic::SelectWithFilter(const std::string& filter, bool notMatching, bool dirs) {
-  const int first = model_.SelectFilter(filter, notMatching, dirs);
-  FocusRow(first, false);
-  RefreshStatus();
-  return first;
 }
 
 int CListeFic::UnselectWithFilter(const std::string& filter, bool notMatching, bool dirs) {

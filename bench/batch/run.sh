@@ -9,6 +9,8 @@
 # plus the recursive rename and the future names at a tenth of the size, so the
 # growth of Velto's own cost (its time minus the bare loop's, per file) shows.
 # Usage: bench/batch/run.sh [build/win64]
+# BASELINE=path/velto.exe also times another build of the program in the same
+# run (base_s and its ratio), to compare before and after a change.
 # ONLY=figure-files (as printed, e.g. "rename/T-10000") runs that figure alone.
 # RUNS (default 3) is the number of runs a median is taken of; BIG_RUNS
 # (default 1) the same for the copy and the two full-size renames, which spend
@@ -23,6 +25,8 @@ BIG_RUNS=${BIG_RUNS:-1}
 export TZ=UTC
 . "$ROOT/tools/wine-env.sh"
 velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
+# An error box needs a window driver; without one a run would end unseen.
+velto_wine_driver null
 work=$(mktemp -d)
 trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
 wineserver -p 2>/dev/null || true
@@ -89,11 +93,21 @@ figure() {
   velto=$(for i in $(seq "$runs"); do
     timed "$subs" "$per" "$bytes" "$WINELOADER" "$WIN/velto.exe" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P
   done | median)
-  printf '%-9s %8d %5d %9.2f %9.2f %6.2f %9.1f\n' "$label$rec" "$n" "$runs" "$bare" "$velto" \
+  printf '%-9s %8d %5d %9.2f %9.2f %6.2f %9.1f' "$label$rec" "$n" "$runs" "$bare" "$velto" \
     "$(echo "$velto / $bare" | bc -l)" "$(echo "($velto - $bare) * 1000000 / $n" | bc -l)"
+  if [ -n "${BASELINE:-}" ]; then
+    local base
+    base=$(for i in $(seq "$runs"); do
+      timed "$subs" "$per" "$bytes" "$WINELOADER" "$BASELINE" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P
+    done | median)
+    printf ' %9.2f %6.2f' "$base" "$(echo "$base / $bare" | bc -l)"
+  fi
+  echo
 }
 
-printf '%-9s %8s %5s %9s %9s %6s %9s\n' figure files runs bare_s velto_s ratio extra_us
+printf '%-9s %8s %5s %9s %9s %6s %9s' figure files runs bare_s velto_s ratio extra_us
+[ -n "${BASELINE:-}" ] && printf ' %9s %6s' base_s ratio
+echo
 figure names   "$RUNS"      0  10000   0 list
 figure names   "$RUNS"      0 100000   0 list
 figure copy    "$BIG_RUNS"  0  10000 100 copy /C

@@ -2,24 +2,43 @@
 # Synchronous start-up load of 10,000 and 100,000 empty files through
 # `velto.exe /D dir /Q /P`, against the bare find loop, in the same run.
 # Usage: bench/load/run.sh [build/win64]
+# BASELINE=path/velto.exe also times another build of the program in the same
+# run (its ratio in the last column), to compare before and after a change.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 WIN=${1:-$ROOT/build/win64}
 export TZ=UTC
 . "$ROOT/tools/wine-env.sh"
 velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
+# An error box needs a window driver; without one a run would end unseen.
+velto_wine_driver null
 work=$(mktemp -d)
 trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
 wineserver -p 2>/dev/null || true
 . "$ROOT/bench/timing.sh"
-printf '%-8s %10s %10s %7s\n' files bare_s velto_s ratio
+printf '%-8s %10s %10s %7s' files bare_s velto_s ratio
+[ -n "${BASELINE:-}" ] && printf ' %10s %7s' base_s ratio
+echo
 for n in 10000 100000; do
   d=$work/d$n
   mkdir -p "$d"
   (cd "$d" && seq -f 'f%06g.dat' 1 "$n" | xargs touch)
   wd=$(winepath -w "$d")
   cfg=$(winepath -w "$work/bench.ini")
+  # A run that fails ends as fast as a quick load: check that one stores the
+  # directory it loaded.
+  rm -f "$work/bench.ini"
+  wine "$WIN/velto.exe" /I "$cfg" /D "$wd" /Q
+  if ! grep -qiF "rep=$wd" "$work/bench.ini" 2>/dev/null; then
+    echo "velto.exe did not load $wd" >&2
+    exit 1
+  fi
   bare=$(for i in 1 2 3; do timeit wine "$WIN/bench/bare_list.exe" "$wd"; done | median)
   velto=$(for i in 1 2 3; do timeit wine "$WIN/velto.exe" /I "$cfg" /D "$wd" /Q /P; done | median)
-  printf '%-8s %10.3f %10.3f %7.2f\n' "$n" "$bare" "$velto" "$(echo "$velto / $bare" | bc -l)"
+  printf '%-8s %10.3f %10.3f %7.2f' "$n" "$bare" "$velto" "$(echo "$velto / $bare" | bc -l)"
+  if [ -n "${BASELINE:-}" ]; then
+    base=$(for i in 1 2 3; do timeit wine "$BASELINE" /I "$cfg" /D "$wd" /Q /P; done | median)
+    printf ' %10.3f %7.2f' "$base" "$(echo "$base / $bare" | bc -l)"
+  fi
+  echo
 done

@@ -66,6 +66,17 @@ TEST_F(Startup, StoredDirectoryClimbsToAParentThatStillExists) {
   EXPECT_EQ(Value(cfg, "courant", "rep"), longName);
 }
 
+TEST_F(Startup, AnOperationWithoutAStartDirectoryRenamesNothing) {
+  // The stored directory loads in the background, so the operation finds no
+  // selection; the run then ends without waiting for that load.
+  cfg.File("velto.ini", "[profile]\r\nversion=11\r\n[courant]\r\nrep=" + data.Root() + "\r\n");
+  const auto before = data.Snapshot();
+  std::vector<std::string> boxes;
+  ASSERT_EQ(RunVelto("/I " + Ini(cfg) + " /S * /E x_%f /R /Q /P", &boxes), 0);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  EXPECT_EQ(data.Snapshot(), before);
+}
+
 TEST_F(Startup, SwitchesReachTheSettings) {
   struct Case {
     std::string args;

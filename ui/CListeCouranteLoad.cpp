@@ -1,6 +1,6 @@
-// The list controller's directory loads: start, stop, completion, and the
-// reloads that keep the selection, focus and highlight by name.
-#include "ui/CListeFic.h"
+// The list's directory loads: start, stop, completion, and the reloads that
+// keep the selection, and the view's focus and highlight, by name.
+#include "ui/CListeCourante.h"
 
 #include <cassert>
 #include <memory>
@@ -15,12 +15,12 @@
 #include "os/OsFs.h"
 #include "ui/CMessages.h"
 
-void CListeFic::ShowAccessError(const std::string& dir) const {
+void CListeCourante::ShowAccessError(const std::string& dir) const {
   const std::string text = FormatTexte(Txt(26), {dir});
   MessageBoxA(owner_, text.c_str(), "Velto", MB_OK | MB_ICONEXCLAMATION);
 }
 
-int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
+int CListeCourante::LoadDirectory(const std::string& requested, bool reportErrors) {
   if (loaderBusy_) StopLoading(false);
   std::string dir = Trim(requested, " \t");
   if (!dir.empty()) {
@@ -76,10 +76,12 @@ int CListeFic::LoadDirectory(const std::string& requested, bool reportErrors) {
     return 0;
   }
   loader_->Execute();
+  // Without a window to send the completion to, it is handled here.
+  if (!owner_) OnLoaded(loader_->generation);
   return 0;
 }
 
-void CListeFic::StopLoading(bool keep) {
+void CListeCourante::StopLoading(bool keep) {
   if (!loaderBusy_) return;
   assert(loader_);  // a busy load always has its job
   loader_->keep = keep;
@@ -97,12 +99,12 @@ void CListeFic::StopLoading(bool keep) {
   FinishLoad(waited == 0 && keep, reload);
 }
 
-void CListeFic::OnLoaded(WPARAM w) {
+void CListeCourante::OnLoaded(WPARAM w) {
   if (!loaderBusy_ || !loader_ || w != loader_->generation) return;
   FinishLoad(!loader_->StopRequested() || loader_->keep, loader_->reload);
 }
 
-void CListeFic::FinishLoad(bool accept, bool reload) {
+void CListeCourante::FinishLoad(bool accept, bool reload) {
   loaderBusy_ = false;
   assert(!accept || loader_);  // only a job that finished is accepted
   if (accept) {
@@ -116,42 +118,20 @@ void CListeFic::FinishLoad(bool accept, bool reload) {
     }
     if (ok) {
       EndLabelEdit();
-      // A reload keeps the view: the focused and highlighted entries, by name.
-      std::string focusedName;
-      std::vector<std::string> highlighted;
+      CVue view;
       if (loader_->reload) {
         CarryOver(loader_->results);
-        const int focused = FocusedItem();
-        if (focused >= 0 && focused < model_.Count()) focusedName = model_.Entries()[focused].name;
-        for (int row : HighlightedRows())
-          if (row < model_.Count()) highlighted.push_back(model_.Entries()[row].name);
+        view = SaveView();
       } else {
         history_.Clear();
       }
-      SetRedraw(false);
-      SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+      BeforeSwap();
       model_.SetEntries(std::move(loader_->results), loader_->recursive);
-      SetItemCount(model_.Count(), true);
+      AfterSwap();
       RecomputeFutureNames();
       if (!loader_->request.selectFilter.empty())
         SelectWithFilter(loader_->request.selectFilter, false, true);
-      if (loader_->reload) {
-        std::unordered_map<std::string, int> rows;
-        for (int i = 0; i < model_.Count(); ++i) rows.emplace(AnsiUpperCopy(model_.Entries()[i].name), i);
-        std::vector<int> again;
-        for (const std::string& name : highlighted) {
-          auto it = rows.find(AnsiUpperCopy(name));
-          if (it != rows.end()) again.push_back(it->second);
-        }
-        SetHighlight(again);
-        auto it = rows.find(AnsiUpperCopy(focusedName));
-        if (!focusedName.empty() && it != rows.end()) SetFocusItem(it->second);
-      }
-      if (!loader_->request.focusName.empty()) FocusName(loader_->request.focusName);
-      if (FocusedItem() < 0 && model_.Count() > 0) SetFocusItem(0);
-      const int focus = FocusedItem();
-      if (focus >= 0) EnsureVisible(focus);
-      SetRedraw(true);
+      EndSwap(loader_->reload ? &view : nullptr, loader_->request.focusName);
       std::string current = CurrentDirectory();
       const std::string longName = LongName(current);
       if (!longName.empty()) current = longName;
@@ -168,13 +148,13 @@ void CListeFic::FinishLoad(bool accept, bool reload) {
   ResumeMonitor();
 }
 
-CListeFic::~CListeFic() {
+CListeCourante::~CListeCourante() {
   if (!loader_) return;
   loader_->RequestStop();
   if (loader_->Wait(10000) != 0) CKThread::Abandon(std::move(loader_));
 }
 
-void CListeFic::CarryOver(std::vector<CFichier>& fresh) const {
+void CListeCourante::CarryOver(std::vector<CFichier>& fresh) const {
   std::unordered_map<std::string, size_t> byName;
   for (size_t i = 0; i < fresh.size(); ++i) byName.emplace(AnsiUpperCopy(fresh[i].name), i);
   for (const CFichier& old : model_.Entries()) {
@@ -185,36 +165,4 @@ void CListeFic::CarryOver(std::vector<CFichier>& fresh) const {
     e.selOrder = old.selOrder;  // the model renumbers in this order
     e.history = old.history;
   }
-}
-
-void CListeFic::ToggleRecursive() {
-  StopLoading(false);
-  Config().recurse.Set(!Config().recurse.Get());
-  RestartMonitor();
-  const int focused = FocusedItem();
-  if (focused >= 0 && focused < model_.Count()) pending_.focusName = model_.Entries()[focused].name;
-  pending_.threaded = true;
-  LoadDirectory("", true);
-}
-
-void CListeFic::LoadFocusedDirectory() {
-  const int focused = FocusedItem();
-  if (focused < 0 || focused >= model_.Count()) return;
-  const std::string& name = model_.Entries()[focused].name;
-  if (name.find('\\') == std::string::npos) return;
-  pending_.focusName = NomSansChemin(name);
-  pending_.threaded = true;
-  pending_.addToHistory = true;
-  LoadDirectory(RepertoireDe(name), true);
-}
-
-bool CListeFic::FocusName(const std::string& name) {
-  const auto& entries = model_.Entries();
-  for (size_t i = 0; i < entries.size(); ++i) {
-    if (AnsiEqualNoCase(entries[i].name, name)) {
-      SetFocusItem(static_cast<int>(i));
-      return true;
-    }
-  }
-  return false;
 }

@@ -1,6 +1,6 @@
-// The list controller's operations: future names, rename, copy, undo, redo
-// and the rename in place.
-#include "ui/CListeFic.h"
+// The list's operations: future names, rename, copy, undo, redo and the
+// rename in place.
+#include "ui/CListeCourante.h"
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
@@ -14,7 +14,7 @@
 #include "os/CurrentDir.h"
 #include "ui/CEngineOptions.h"
 
-void CListeFic::RecomputeFutureNames() {
+void CListeCourante::RecomputeFutureNames() {
   const std::string expression = Config().exp.Get();
   if (model_.Count() == 0 || model_.Selection().empty()) return;
   FreshenAll();
@@ -34,17 +34,17 @@ void CListeFic::RecomputeFutureNames() {
   std::vector<CFichier*> selection;
   for (int i : model_.Selection()) selection.push_back(&model_.Entry(i));
   run.Calculer(expression, selection);
-  RedrawItems(0, model_.Count() - 1);  // the visible page, where future names changed
+  RedrawRows(0, model_.Count() - 1);  // the visible page, where future names changed
   if (shown) RefreshStatus();
 }
 
-void CListeFic::Recompute(const std::string& expression) {
+void CListeCourante::Recompute(const std::string& expression) {
   const std::string trimmed = Trim(expression, " \t");
   if (trimmed != Config().exp.Get()) Config().exp.Set(trimmed);
   RecomputeFutureNames();
 }
 
-int CListeFic::RunOperation(COpKind kind) {
+int CListeCourante::RunOperation(COpKind kind) {
   if (kind == COpKind::None) return -1;
   if (model_.Selection().empty() || Config().exp.Get().empty()) return 0;
   EndLabelEdit();
@@ -60,7 +60,7 @@ int CListeFic::RunOperation(COpKind kind) {
   return 0;
 }
 
-void CListeFic::Finish(int failures, bool recompute) {
+void CListeCourante::Finish(int failures, bool recompute) {
   if (recompute && !unattended_) RecomputeFutureNames();
   RefreshStatus();
   if (failures <= 0) return;
@@ -68,25 +68,25 @@ void CListeFic::Finish(int failures, bool recompute) {
   MessageBoxA(owner_, text.c_str(), "Velto", MB_OK | MB_ICONEXCLAMATION);
 }
 
-CBaseOptions CListeFic::BaseOptions() const {
+CBaseOptions CListeCourante::BaseOptions() const {
   CBaseOptions options;
   options.sizeInBytes = Config().fic_octet_lf;
   options.units = CSizeUnits{Txt(335), Txt(336), Txt(334)};
   return options;
 }
 
-void CListeFic::Freshen(CFichier& entry) {
+void CListeCourante::Freshen(CFichier& entry) {
   if (entry.reread == CFichier::Reread::None) return;
   const bool all = entry.reread == CFichier::Reread::All;
   entry.reread = CFichier::Reread::None;
   RefreshEntry(entry, all);
 }
 
-void CListeFic::FreshenAll() {
+void CListeCourante::FreshenAll() {
   for (CFichier& e : model_.MutableEntries()) Freshen(e);
 }
 
-void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
+void CListeCourante::RefreshEntry(CFichier& entry, bool extensionChanged) {
   WIN32_FIND_DATAA fd;
   if (!CKFind(FindFirstFileA(entry.name.c_str(), &fd)).Valid())
     return;  // no longer found: the old data stays
@@ -104,18 +104,18 @@ void CListeFic::RefreshEntry(CFichier& entry, bool extensionChanged) {
   if (extensionChanged && hook && !entry.badName) hook(entry, entry.name);
 }
 
-COpCallbacks CListeFic::Callbacks(int progressTextId) {
+COpCallbacks CListeCourante::Callbacks(int progressTextId) {
   COpCallbacks callbacks;
   callbacks.refresh = [](CFichier& e, bool extensionChanged) {
     const bool all = extensionChanged || e.reread == CFichier::Reread::All;
     e.reread = all ? CFichier::Reread::All : CFichier::Reread::Listing;
   };
-  callbacks.redraw = [this](int i) { RedrawItems(i, i); };
+  callbacks.redraw = [this](int i) { RedrawRows(i, i); };
   callbacks.progress = [this, progressTextId](int done) { ShowProgress(progressTextId, done); };
   return callbacks;
 }
 
-int CListeFic::Replay(bool undo) {
+int CListeCourante::Replay(bool undo) {
   if (undo ? !history_.CanUndo() : !history_.CanRedo()) return -1;
   const int step = undo ? history_.Position() : history_.Position() + 1;
   const COpKind kind = history_.Kind(step);
@@ -133,10 +133,10 @@ int CListeFic::Replay(bool undo) {
   return r;
 }
 
-int CListeFic::Undo() { return Replay(true); }
-int CListeFic::Redo() { return Replay(false); }
+int CListeCourante::Undo() { return Replay(true); }
+int CListeCourante::Redo() { return Replay(false); }
 
-int CListeFic::RenameInPlace(int row, const std::string& name) {
+int CListeCourante::RenameInPlace(int row, const std::string& name) {
   if (row < 0 || row >= model_.Count()) return -1;
   if (name.empty()) return -2;
   CFichier& entry = model_.Entry(row);
@@ -149,7 +149,7 @@ int CListeFic::RenameInPlace(int row, const std::string& name) {
   // A rename in place is a step of its own even when it fails.
   history_.Commit(model_.MutableEntries());
   Langue().SetOperationRunning(false);
-  RedrawItems(row, row);
+  RedrawRows(row, row);
   ReleaseMonitor(COpKind::Rename);
   Finish(r == kOpFailed ? 1 : 0, true);
   return r == kOpFailed ? -4 : 0;
