@@ -14,7 +14,6 @@ constexpr uint32_t kHeader = 12;
 constexpr uint8_t kLastVersion = 0x71;
 const int kSamplings[4] = {44100, 48000, 37800, 32000};
 
-uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 
 }  // namespace
 
@@ -46,7 +45,10 @@ int ReadMusepackHeader(MetaExtractor& x, int64_t audio) {
   if (id3 > 0) audio -= id3;
   if (std::memcmp(h, "MP+", 3) != 0) return -2;
   if (h[3] > kLastVersion) return -3;
-  const uint32_t frames = Le32(h + 4), word = Le32(h + 8);
+  const CBufReader r(h, kHeader);
+  uint32_t frames = 0, word = 0;
+  r.PeekU32LE(4, &frames);
+  r.PeekU32LE(8, &word);
   const int sampling = kSamplings[(word >> 16) & 3];
   x.OverwriteText(kItemAi, Printf("SV%d.%d %s", h[3] & 15, h[3] >> 4, MusepackProfile((word >> 20) & 15)));
   const int64_t samples = int64_t(frames) * 1152 - 576;
