@@ -45,8 +45,8 @@ int ReadId3v1(MetaExtractor& x, int64_t* audioEnd) {
   };
   static const Field kFields[] = {{kItemmt, 3, 30}, {kItemma, 33, 30}, {kItemmA, 63, 30}, {kItemmy, 93, 4},
                                   {kItemmc, 97, 30}};
-  for (const Field& field : kFields)
-    x.OverwriteText(field.item, std::string(reinterpret_cast<const char*>(t) + field.at, field.size));
+  const std::string tag(reinterpret_cast<const char*>(t), kTagSize);
+  for (const Field& field : kFields) x.OverwriteText(field.item, tag.substr(field.at, field.size));
   // ID3v1.1: a zero before the comment's last byte makes that byte the track.
   if (t[125] == 0 && t[126] != 0) x.OverwriteInt(kItemmT, t[126], std::to_string(t[126]));
   if (const char* genre = Id3v1Genre(t[127])) x.OverwriteText(kItemmg, genre);
