@@ -15,10 +15,10 @@ struct CCleApe {
   int item;
 };
 const CCleApe kCles[] = {
-    {"Title", kItemAt},        {"Artist", kItemAa},        {"Album", kItemAA},          {"Record Date", kItemAy},
-    {"Year", kItemAy},         {"Comment", kItemAc},       {"Track", kItemAk},          {"Genre", kItemAg},
-    {"Composer", kItemAp},     {"ORIGINALARTIST", kItemAo}, {"Copyright", kItemAC},     {"Publisher URL", kItemAu},
-    {"File URL", kItemAu},     {"Copyright URL", kItemAu}, {"URL", kItemAu},            {"ENCODEDBY", kItemAe},
+    {"Title", kItemAt},    {"Artist", kItemAa},         {"Album", kItemAA},     {"Record Date", kItemAy},
+    {"Year", kItemAy},     {"Comment", kItemAc},        {"Track", kItemAk},     {"Genre", kItemAg},
+    {"Composer", kItemAp}, {"ORIGINALARTIST", kItemAo}, {"Copyright", kItemAC}, {"Publisher URL", kItemAu},
+    {"File URL", kItemAu}, {"Copyright URL", kItemAu},  {"URL", kItemAu},       {"ENCODEDBY", kItemAe},
 };
 
 bool MemesLettres(const std::string& a, const char* b) {

@@ -20,9 +20,18 @@ struct CTrameId3 {
   int item;
 };
 const CTrameId3 kTrames[] = {
-    {"TT2", "TIT2", kItemAt}, {"TP1", "TPE1", kItemAa}, {"TAL", "TALB", kItemAA}, {"TYE", "TYER", kItemAy},
-    {"COM", "COMM", kItemAc}, {"TRK", "TRCK", kItemAk}, {"TCO", "TCON", kItemAg}, {"TCM", "TCOM", kItemAp},
-    {"TOA", "TOPE", kItemAo}, {"TCR", "TCOP", kItemAC}, {"WXX", "WXXX", kItemAu}, {"TEN", "TENC", kItemAe},
+    {"TT2", "TIT2", kItemAt},
+    {"TP1", "TPE1", kItemAa},
+    {"TAL", "TALB", kItemAA},
+    {"TYE", "TYER", kItemAy},
+    {"COM", "COMM", kItemAc},
+    {"TRK", "TRCK", kItemAk},
+    {"TCO", "TCON", kItemAg},
+    {"TCM", "TCOM", kItemAp},
+    {"TOA", "TOPE", kItemAo},
+    {"TCR", "TCOP", kItemAC},
+    {"WXX", "WXXX", kItemAu},
+    {"TEN", "TENC", kItemAe},
     {"PIC", "APIC", kItemAIf},
     // Version 2.4 replaced the year frame by the recording time.
     {nullptr, "TDRC", kItemAy},
@@ -158,8 +167,7 @@ int CId3v2::Lire() {
         // in 7-bit bytes.
         const uint32_t n = version_ == 4 ? SyncSafe(Be32(e, 4, 0)) : Be32(e, 4, 0);
         const uint32_t saut = version_ == 4 ? n - 4 : n;
-        if (n < 1 || n >= taille || (version_ == 4 && n < 4) || f_.Seek(saut, SeekFrom::Current) != 0)
-          r = -5;
+        if (n < 1 || n >= taille || (version_ == 4 && n < 4) || f_.Seek(saut, SeekFrom::Current) != 0) r = -5;
         restant -= int64_t(4) + saut;
       }
     }
@@ -222,7 +230,9 @@ void CId3v2::Trame(const CTrameId3& t, uint32_t taille) {
   // another one than the frame holds.
   std::string d;
   if (f_.ReadCapped(&d, taille, kTextBytes) != 0) return;
-  const CChaine quelle = commentaire ? CChaine::Seconde : t.item == kItemAu ? CChaine::Url : CChaine::Premiere;
+  const CChaine quelle = commentaire         ? CChaine::Seconde
+                         : t.item == kItemAu ? CChaine::Url
+                                             : CChaine::Premiere;
   std::string texte = Id3v2Text(x_, d, commentaire, quelle);
   if (t.item == kItemAg) texte = Id3v2Genre(texte);
   x_.OverwriteText(t.item, texte);

@@ -34,7 +34,8 @@ constexpr int kMaxResyncs = 256;
 
 // Four letters as a big-endian word, to compare with what PeekU32BE reads.
 constexpr uint32_t Magic(const char (&s)[5]) {
-  return uint32_t(uint8_t(s[0])) << 24 | uint32_t(uint8_t(s[1])) << 16 | uint32_t(uint8_t(s[2])) << 8 | uint8_t(s[3]);
+  return uint32_t(uint8_t(s[0])) << 24 | uint32_t(uint8_t(s[1])) << 16 | uint32_t(uint8_t(s[2])) << 8 |
+         uint8_t(s[3]);
 }
 
 // The header word at `at` of what was read, decoded; false when out of the

@@ -13,27 +13,27 @@ namespace {
 constexpr uint32_t kHeader = 12;
 constexpr uint8_t kLastVersion = 0x71;
 const int kSamplings[4] = {44100, 48000, 37800, 32000};
-
+// Profile names by the profile number of the stream header.
+const char* const kProfiles[16] = {"N/A",
+                                   "Unstable/Experimental",
+                                   "N/A",
+                                   "N/A",
+                                   "N/A",
+                                   "below Telephone",
+                                   "below Telephone",
+                                   "Telephone",
+                                   "Thumb",
+                                   "Radio",
+                                   "Standard",
+                                   "Xtreme",
+                                   "Insane",
+                                   "BrainDead",
+                                   "above BrainDead",
+                                   "above BrainDead"};
 
 }  // namespace
 
-const char* MusepackProfile(int profile) {
-  switch (profile) {
-    case 1: return "Unstable/Experimental";
-    case 5:
-    case 6: return "below Telephone";
-    case 7: return "Telephone";
-    case 8: return "Thumb";
-    case 9: return "Radio";
-    case 10: return "Standard";
-    case 11: return "Xtreme";
-    case 12: return "Insane";
-    case 13: return "BrainDead";
-    case 14:
-    case 15: return "above BrainDead";
-    default: return "N/A";
-  }
-}
+const char* MusepackProfile(int profile) { return profile >= 0 && profile < 16 ? kProfiles[profile] : "N/A"; }
 
 int ReadMusepackHeader(MetaExtractor& x, int64_t audio) {
   FileReader& f = x.File();

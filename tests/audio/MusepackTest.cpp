@@ -29,7 +29,8 @@ TEST(MusepackReader, StreamAndTags) {
       {"ID3v1 after the APE tag", sv7 + ape + v1, 0, kItemmt, "V1 title"},
       {"ID3v1 without APE tag", sv7 + v1, 0, kItemmt, "V1 title"},
       {"ID3v1 gives no tag item", sv7 + v1, 0, kItemAt, ""},
-      {"ID3v2 tag before the stream", Id3v2(3, Text(3, "TIT2", "skipped")) + sv7, 0, kItemAi, "SV7.0 Standard"},
+      {"ID3v2 tag before the stream", Id3v2(3, Text(3, "TIT2", "skipped")) + sv7, 0, kItemAi,
+       "SV7.0 Standard"},
       {"other stream version", "MPCK" + audio + ape, -2, kItemAt, "Ape title"},
       {"short file", "MP+", -1, kItemAi, ""},
   };
@@ -37,10 +38,22 @@ TEST(MusepackReader, StreamAndTags) {
 }
 
 TEST(MusepackReader, ProfileNames) {
-  const char* const names[16] = {"N/A",      "Unstable/Experimental", "N/A",      "N/A",
-                                 "N/A",      "below Telephone",       "below Telephone", "Telephone",
-                                 "Thumb",    "Radio",                 "Standard", "Xtreme",
-                                 "Insane",   "BrainDead",             "above BrainDead", "above BrainDead"};
+  const char* const names[16] = {"N/A",
+                                 "Unstable/Experimental",
+                                 "N/A",
+                                 "N/A",
+                                 "N/A",
+                                 "below Telephone",
+                                 "below Telephone",
+                                 "Telephone",
+                                 "Thumb",
+                                 "Radio",
+                                 "Standard",
+                                 "Xtreme",
+                                 "Insane",
+                                 "BrainDead",
+                                 "above BrainDead",
+                                 "above BrainDead"};
   for (int p = 0; p < 16; ++p) EXPECT_STREQ(MusepackProfile(p), names[p]) << p;
 }
 
