@@ -15,10 +15,10 @@ struct CCleApe {
   int item;
 };
 const CCleApe kCles[] = {
-    {"Title", kItemAt},        {"Artist", kItemAa},        {"Album", kItemAA},          {"Record Date", kItemAy},
-    {"Year", kItemAy},         {"Comment", kItemAc},       {"Track", kItemAk},          {"Genre", kItemAg},
-    {"Composer", kItemAp},     {"ORIGINALARTIST", kItemAo}, {"Copyright", kItemAC},     {"Publisher URL", kItemAu},
-    {"File URL", kItemAu},     {"Copyright URL", kItemAu}, {"URL", kItemAu},            {"ENCODEDBY", kItemAe},
+    {"Title", kItemAt},    {"Artist", kItemAa},         {"Album", kItemAA},     {"Record Date", kItemAy},
+    {"Year", kItemAy},     {"Comment", kItemAc},        {"Track", kItemAk},     {"Genre", kItemAg},
+    {"Composer", kItemAp}, {"ORIGINALARTIST", kItemAo}, {"Copyright", kItemAC}, {"Publisher URL", kItemAu},
+    {"File URL", kItemAu}, {"Copyright URL", kItemAu},  {"URL", kItemAu},       {"ENCODEDBY", kItemAe},
 };
 
 bool MemesLettres(const std::string& a, const char* b) {
@@ -38,8 +38,6 @@ int Item(const std::string& key) {
     if (MemesLettres(key, c.key)) return c.item;
   return kItemCount;
 }
-
-uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 
 // Reads the NUL-terminated key at the position, in pieces, and leaves the
 // position just after its NUL. -4 when it is cut or longer than a key can be.
@@ -65,7 +63,11 @@ int ReadApeTag(MetaExtractor& x, int64_t* end) {
   uint8_t p[kFooter];
   if (*end < kFooter || f.Seek(*end - kFooter) != 0 || f.ReadExact(p, kFooter) != 0) return -1;
   if (std::memcmp(p, "APETAGEX", 8) != 0) return -2;
-  const uint32_t version = Le32(p + 8), taille = Le32(p + 12), nombre = Le32(p + 16);
+  const CBufReader pied(p, kFooter);
+  uint32_t version = 0, taille = 0, nombre = 0;
+  pied.PeekU32LE(8, &version);
+  pied.PeekU32LE(12, &taille);
+  pied.PeekU32LE(16, &nombre);
   if (taille < kFooter || taille > *end) return -3;
   const int64_t premier = *end - taille;
   const int64_t finItems = *end - kFooter;
@@ -80,7 +82,9 @@ int ReadApeTag(MetaExtractor& x, int64_t* end) {
     uint8_t t[8];
     const int64_t pos = f.Tell();
     if (pos < 0 || finItems - pos < 8 || f.ReadExact(t, 8) != 0) return -4;
-    const uint32_t n = Le32(t), drapeaux = Le32(t + 4);
+    uint32_t n = 0, drapeaux = 0;
+    CBufReader(t, 8).PeekU32LE(0, &n);
+    CBufReader(t, 8).PeekU32LE(4, &drapeaux);
     std::string cle;
     if (LireCle(f, finItems, &cle) != 0) return -4;
     const int64_t valeur = f.Tell();

@@ -20,18 +20,33 @@ struct CTrameId3 {
   int item;
 };
 const CTrameId3 kTrames[] = {
-    {"TT2", "TIT2", kItemAt}, {"TP1", "TPE1", kItemAa}, {"TAL", "TALB", kItemAA}, {"TYE", "TYER", kItemAy},
-    {"COM", "COMM", kItemAc}, {"TRK", "TRCK", kItemAk}, {"TCO", "TCON", kItemAg}, {"TCM", "TCOM", kItemAp},
-    {"TOA", "TOPE", kItemAo}, {"TCR", "TCOP", kItemAC}, {"WXX", "WXXX", kItemAu}, {"TEN", "TENC", kItemAe},
+    {"TT2", "TIT2", kItemAt},
+    {"TP1", "TPE1", kItemAa},
+    {"TAL", "TALB", kItemAA},
+    {"TYE", "TYER", kItemAy},
+    {"COM", "COMM", kItemAc},
+    {"TRK", "TRCK", kItemAk},
+    {"TCO", "TCON", kItemAg},
+    {"TCM", "TCOM", kItemAp},
+    {"TOA", "TOPE", kItemAo},
+    {"TCR", "TCOP", kItemAC},
+    {"WXX", "WXXX", kItemAu},
+    {"TEN", "TENC", kItemAe},
     {"PIC", "APIC", kItemAIf},
     // Version 2.4 replaced the year frame by the recording time.
     {nullptr, "TDRC", kItemAy},
 };
 
-uint32_t SyncSafe(const uint8_t* p) {
-  return (p[0] & 0x7Fu) << 21 | (p[1] & 0x7Fu) << 14 | (p[2] & 0x7Fu) << 7 | (p[3] & 0x7Fu);
+// The big-endian word at `at` of a header read whole.
+uint32_t Be32(const uint8_t* bytes, size_t size, size_t at) {
+  uint32_t v = 0;
+  CBufReader(bytes, size).PeekU32BE(at, &v);
+  return v;
 }
-uint32_t Be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+// Four bytes of 7 bits each, most significant first.
+uint32_t SyncSafe(uint32_t be) {
+  return (be >> 24 & 0x7F) << 21 | (be >> 16 & 0x7F) << 14 | (be >> 8 & 0x7F) << 7 | (be & 0x7F);
+}
 
 bool Wide(uint8_t encoding) { return encoding == 1 || encoding == 2; }
 
@@ -134,7 +149,7 @@ int CId3v2::Lire() {
     f_.Seek(0);
     return -2;
   }
-  const uint32_t taille = SyncSafe(h + 6);
+  const uint32_t taille = SyncSafe(Be32(h, kHeader, 6));
   version_ = h[3];
   const uint8_t drapeaux = h[5];
   int r = 0;
@@ -150,10 +165,9 @@ int CId3v2::Lire() {
       } else {
         // Version 2.3 counts the bytes after the size, 2.4 the whole header
         // in 7-bit bytes.
-        const uint32_t n = version_ == 4 ? SyncSafe(e) : Be32(e);
+        const uint32_t n = version_ == 4 ? SyncSafe(Be32(e, 4, 0)) : Be32(e, 4, 0);
         const uint32_t saut = version_ == 4 ? n - 4 : n;
-        if (n < 1 || n >= taille || (version_ == 4 && n < 4) || f_.Seek(saut, SeekFrom::Current) != 0)
-          r = -5;
+        if (n < 1 || n >= taille || (version_ == 4 && n < 4) || f_.Seek(saut, SeekFrom::Current) != 0) r = -5;
         restant -= int64_t(4) + saut;
       }
     }
@@ -180,8 +194,9 @@ int CId3v2::Trames(int64_t restant) {
     } else {
       // Some writers put plain sizes in 2.4 tags; a byte with its top bit
       // set cannot belong to a 7-bit size.
-      const bool plain = version_ == 3 || ((h[4] | h[5] | h[6] | h[7]) & 0x80);
-      taille = plain ? Be32(h + 4) : SyncSafe(h + 4);
+      const uint32_t brut = Be32(h, sizeof h, 4);
+      const bool plain = version_ == 3 || (brut & 0x80808080u);
+      taille = plain ? brut : SyncSafe(brut);
       if (taille > 0x7FFFFFFF) return -6;
       format = h[9];
       for (const CTrameId3& t : kTrames)
@@ -215,7 +230,9 @@ void CId3v2::Trame(const CTrameId3& t, uint32_t taille) {
   // another one than the frame holds.
   std::string d;
   if (f_.ReadCapped(&d, taille, kTextBytes) != 0) return;
-  const CChaine quelle = commentaire ? CChaine::Seconde : t.item == kItemAu ? CChaine::Url : CChaine::Premiere;
+  const CChaine quelle = commentaire         ? CChaine::Seconde
+                         : t.item == kItemAu ? CChaine::Url
+                                             : CChaine::Premiere;
   std::string texte = Id3v2Text(x_, d, commentaire, quelle);
   if (t.item == kItemAg) texte = Id3v2Genre(texte);
   x_.OverwriteText(t.item, texte);
@@ -253,7 +270,7 @@ void CId3v2::Image(uint32_t taille, int64_t debut) {
 }  // namespace
 
 int64_t Id3v2TagBytes(const uint8_t* h) {
-  const uint32_t taille = SyncSafe(h + 6);
+  const uint32_t taille = SyncSafe(Be32(h, kHeader, 6));
   if (std::memcmp(h, "ID3", 3) != 0 || h[3] == 0xFF || h[4] == 0xFF || taille == 0) return 0;
   // A version 2.4 tag may end with a copy of its header.
   return int64_t(kHeader) + taille + (h[3] == 4 && (h[5] & 0x10) ? kHeader : 0);

@@ -32,14 +32,24 @@ constexpr uint32_t kFrameHead = 512;
 // walk a whole file.
 constexpr int kMaxResyncs = 256;
 
-uint32_t Be32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
-uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+// Four letters as a big-endian word, to compare with what PeekU32BE reads.
+constexpr uint32_t Magic(const char (&s)[5]) {
+  return uint32_t(uint8_t(s[0])) << 24 | uint32_t(uint8_t(s[1])) << 16 | uint32_t(uint8_t(s[2])) << 8 |
+         uint8_t(s[3]);
+}
+
+// The header word at `at` of what was read, decoded; false when out of the
+// bytes or not a header.
+bool HeaderAt(const CBufReader& r, size_t at, CEnteteMpeg* h) {
+  uint32_t w = 0;
+  return r.PeekU32LE(at, &w) == 0 && DecodeMpegHeader(w, h);
+}
 
 // Whether the four bytes at the position are a header; the position is
 // left where it was.
 bool HeaderHere(FileReader& f, int64_t at, CEnteteMpeg* h) {
   uint8_t b[4];
-  return f.Seek(at) == 0 && f.ReadExact(b, 4) == 0 && DecodeMpegHeader(Le32(b), h) && f.Seek(at) == 0;
+  return f.Seek(at) == 0 && f.ReadExact(b, 4) == 0 && HeaderAt(CBufReader(b, 4), 0, h) && f.Seek(at) == 0;
 }
 
 // Looks for a header from one byte after the position, examining at most
@@ -57,13 +67,14 @@ int SearchHeader(FileReader& f, uint32_t limit, CEnteteMpeg* h) {
     uint32_t n = kSearchChunk;
     if (f.ReadUpTo(buf + carried, &n) != 0) return -3;
     const size_t total = carried + n;
-    for (size_t i = 0; i + 4 <= total; ++i) {
+    const CBufReader r(buf, total);
+    for (size_t i = 0; i < total && 4 <= total - i; ++i) {
       if (examined++ >= limit) return -3;
-      if (DecodeMpegHeader(Le32(buf + i), h)) return f.Seek(base + int64_t(i)) == 0 ? 0 : -3;
+      if (HeaderAt(r, i, h)) return f.Seek(base + int64_t(i)) == 0 ? 0 : -3;
     }
     if (n < kSearchChunk) return -3;
     // The window carries its last three bytes into the next chunk.
-    std::memmove(buf, buf + total - 3, 3);
+    std::memmove(buf, &buf[total - 3], 3);
     base += int64_t(total) - 3;
     carried = 3;
   }
@@ -121,21 +132,18 @@ int AnalyseMpegAudio(MetaExtractor& x, int64_t audioEnd) {
 
   int variant = 0;
   int64_t bitrate = h.bitrate, duration = 0;
+  const CBufReader r(t, n);
   const uint32_t xing = XingOffset(h);
-  if (xing + 8 <= n && std::memcmp(t + xing, "Xing", 4) == 0) {
-    const uint32_t flags = Be32(t + xing + 4);
-    uint32_t at = xing + 8;
-    int32_t frames = 0, bytes = 0;
+  uint32_t magic = 0, flags = 0;
+  if (r.PeekU32BE(xing, &magic) == 0 && magic == Magic("Xing") && r.PeekU32BE(xing + 4, &flags) == 0) {
+    uint32_t at = xing + 8, frames = 0, bytes = 0;
     // Counts the header announces but the file cuts off are not guessed.
-    if (at + 4 * ((flags & 1) + (flags >> 1 & 1)) > n) return -6;
-    if (flags & 1) {
-      frames = int32_t(Be32(t + at));
-      at += 4;
-    }
-    if (flags & 2) bytes = int32_t(Be32(t + at));
-    const int64_t size = bytes > 0 && bytes < audio ? bytes : audio;
-    if (frames > 0) {
-      duration = int64_t(frames) * h.samples / h.sampling;
+    if ((flags & 1) && r.PeekU32BE(at, &frames) != 0) return -6;
+    if (flags & 1) at += 4;
+    if ((flags & 2) && r.PeekU32BE(at, &bytes) != 0) return -6;
+    const int64_t size = int32_t(bytes) > 0 && int32_t(bytes) < audio ? int32_t(bytes) : audio;
+    if (int32_t(frames) > 0) {
+      duration = int64_t(int32_t(frames)) * h.samples / h.sampling;
       if (duration <= 0) return -4;
       bitrate = size * 8 / 1000 / duration;
     } else {
@@ -143,10 +151,12 @@ int AnalyseMpegAudio(MetaExtractor& x, int64_t audioEnd) {
     }
     x.OverwriteText(kItemAi, "VBR Xing");
     variant = 3;
-  } else if (54 <= n && std::memcmp(t + 36, "VBRI", 4) == 0) {
-    const int32_t bytes = int32_t(Be32(t + 46)), frames = int32_t(Be32(t + 50));
-    if (bytes > 0 && bytes < audio) audio = bytes;
-    duration = int64_t(h.sampling < 32000 ? 576 : 1152) * frames / h.sampling;
+  } else if (r.PeekU32BE(36, &magic) == 0 && magic == Magic("VBRI") && 54 <= n) {
+    uint32_t bytes = 0, frames = 0;
+    r.PeekU32BE(46, &bytes);
+    r.PeekU32BE(50, &frames);
+    if (int32_t(bytes) > 0 && int32_t(bytes) < audio) audio = int32_t(bytes);
+    duration = int64_t(h.sampling < 32000 ? 576 : 1152) * int32_t(frames) / h.sampling;
     if (duration <= 0) return -5;
     bitrate = audio * 8 / 1000 / duration;
     x.OverwriteText(kItemAi, "VBR Fraunhofer");

@@ -16,9 +16,9 @@ struct CEnteteMpeg {
   int bitrate = 0;   // kbit/s
   int sampling = 0;  // Hz
   int padding = 0;
-  int mode = 0;      // 0 stereo, 1 joint stereo, 2 dual channel, 3 mono
-  int length = 0;    // bytes of the frame, header included
-  int samples = 0;   // samples per frame
+  int mode = 0;     // 0 stereo, 1 joint stereo, 2 dual channel, 3 mono
+  int length = 0;   // bytes of the frame, header included
+  int samples = 0;  // samples per frame
 };
 
 // Decodes the four header bytes held as a little-endian word (the first

@@ -13,28 +13,27 @@ namespace {
 constexpr uint32_t kHeader = 12;
 constexpr uint8_t kLastVersion = 0x71;
 const int kSamplings[4] = {44100, 48000, 37800, 32000};
-
-uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+// Profile names by the profile number of the stream header.
+const char* const kProfiles[16] = {"N/A",
+                                   "Unstable/Experimental",
+                                   "N/A",
+                                   "N/A",
+                                   "N/A",
+                                   "below Telephone",
+                                   "below Telephone",
+                                   "Telephone",
+                                   "Thumb",
+                                   "Radio",
+                                   "Standard",
+                                   "Xtreme",
+                                   "Insane",
+                                   "BrainDead",
+                                   "above BrainDead",
+                                   "above BrainDead"};
 
 }  // namespace
 
-const char* MusepackProfile(int profile) {
-  switch (profile) {
-    case 1: return "Unstable/Experimental";
-    case 5:
-    case 6: return "below Telephone";
-    case 7: return "Telephone";
-    case 8: return "Thumb";
-    case 9: return "Radio";
-    case 10: return "Standard";
-    case 11: return "Xtreme";
-    case 12: return "Insane";
-    case 13: return "BrainDead";
-    case 14:
-    case 15: return "above BrainDead";
-    default: return "N/A";
-  }
-}
+const char* MusepackProfile(int profile) { return profile >= 0 && profile < 16 ? kProfiles[profile] : "N/A"; }
 
 int ReadMusepackHeader(MetaExtractor& x, int64_t audio) {
   FileReader& f = x.File();
@@ -46,7 +45,10 @@ int ReadMusepackHeader(MetaExtractor& x, int64_t audio) {
   if (id3 > 0) audio -= id3;
   if (std::memcmp(h, "MP+", 3) != 0) return -2;
   if (h[3] > kLastVersion) return -3;
-  const uint32_t frames = Le32(h + 4), word = Le32(h + 8);
+  const CBufReader r(h, kHeader);
+  uint32_t frames = 0, word = 0;
+  r.PeekU32LE(4, &frames);
+  r.PeekU32LE(8, &word);
   const int sampling = kSamplings[(word >> 16) & 3];
   x.OverwriteText(kItemAi, Printf("SV%d.%d %s", h[3] & 15, h[3] >> 4, MusepackProfile((word >> 20) & 15)));
   const int64_t samples = int64_t(frames) * 1152 - 576;

@@ -39,7 +39,8 @@ TEST(ApeTagReader, Items) {
   const Case cases[] = {
       {"title", audio + Ape({title}), 0, kItemAt, "Song", 100},
       {"key in other case", audio + Ape({ApeItem("tItLe", "Song")}), 0, kItemAt, "Song", 100},
-      {"first year key wins", Ape({ApeItem("Year", "2001"), ApeItem("Record Date", "2002")}), 0, kItemAy, "2001", 0},
+      {"first year key wins", Ape({ApeItem("Year", "2001"), ApeItem("Record Date", "2002")}), 0, kItemAy,
+       "2001", 0},
       {"track", Ape({ApeItem("Track", "4/9")}), 0, kItemAk, "4/9", 0},
       {"url keys", Ape({ApeItem("File URL", "http://f")}), 0, kItemAu, "http://f", 0},
       {"original artist", Ape({ApeItem("OriginalArtist", "O")}), 0, kItemAo, "O", 0},
@@ -50,7 +51,8 @@ TEST(ApeTagReader, Items) {
       {"bit 15 skips 8 bytes", withBit15, 0, kItemAt, "Song", 0},
       {"version 2 texts are UTF-8", Ape({ApeItem("Title", "caf\xc3\xa9")}), 0, kItemAt, "caf\xe9", 0},
       {"version 1 texts are ANSI", Ape({ApeItem("Title", "caf\xe9")}, 1000), 0, kItemAt, "caf\xe9", 0},
-      {"value cut at 256, next item read", Ape({ApeItem("Artist", std::string(300, 'v')), ApeItem("Album", "After")}), 0, kItemAA, "After", 0},
+      {"value cut at 256, next item read",
+       Ape({ApeItem("Artist", std::string(300, 'v')), ApeItem("Album", "After")}), 0, kItemAA, "After", 0},
       {"header", audio + Ape({title}, 2000, true), 0, kItemAt, "Song", 100},
       {"no items", audio + Ape({}), 0, kItemAt, "", 100},
       {"no footer", audio + title + "APETAGEY" + one.substr(title.size() + 8), -2, kItemAt, "", 150},
@@ -58,8 +60,9 @@ TEST(ApeTagReader, Items) {
       {"tag smaller than its footer", audio + ApeBlock(2000, 31, 1, 0), -3, kItemAt, "", 132},
       {"count in the millions", audio + manyItems, -4, kItemAt, "Song", 100},
       {"count 0xFFFFFFFF", audio + allItems, -4, kItemAt, "Song", 100},
-      {"value past the items", Le32(500) + Le32(0) + "Title" + std::string(1, '\0') + "v" + ApeBlock(2000, 47, 1, 0),
-       -4, kItemAt, "", 0},
+      {"value past the items",
+       Le32(500) + Le32(0) + "Title" + std::string(1, '\0') + "v" + ApeBlock(2000, 47, 1, 0), -4, kItemAt, "",
+       0},
       {"key without its end", noNul + ApeBlock(2000, uint32_t(noNul.size() + 32), 1, 0), -4, kItemAt, "", 0},
   };
   for (const Case& c : cases) {

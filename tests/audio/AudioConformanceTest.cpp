@@ -40,26 +40,41 @@ struct Correspondance {
 };
 
 const Correspondance kCorrespondances[] = {
-    {kItemAs, "MPEG", "SampleRate", kEntier},       {kItemAs, "MPC", "SampleRate", kEntier},
-    {kItemAs, "MediaInfo", "SamplingRate", kEntier}, {kItemAb, "MPEG", "AudioBitrate", kKbps},
-    {kItemAb, "MediaInfo", "BitRate", kKbps},       {kItemAd, "Composite", "Duration", kSecondes},
-    {kItemAd, "MediaInfo", "Duration", kSecondes},  {kItemAd, "MPC", "TotalFrames", kTrames},
-    {kItemAM, "MPEG", "ChannelMode", kMode},        {kItemAM, "MediaInfo", "Channels", kCanaux},
-    {kItemmt, "ID3v1", "Title", kTexte},            {kItemma, "ID3v1", "Artist", kTexte},
-    {kItemmA, "ID3v1", "Album", kTexte},            {kItemmy, "ID3v1", "Year", kTexte},
-    {kItemmc, "ID3v1", "Comment", kTexte},          {kItemmT, "ID3v1", "Track", kEntier},
+    {kItemAs, "MPEG", "SampleRate", kEntier},
+    {kItemAs, "MPC", "SampleRate", kEntier},
+    {kItemAs, "MediaInfo", "SamplingRate", kEntier},
+    {kItemAb, "MPEG", "AudioBitrate", kKbps},
+    {kItemAb, "MediaInfo", "BitRate", kKbps},
+    {kItemAd, "Composite", "Duration", kSecondes},
+    {kItemAd, "MediaInfo", "Duration", kSecondes},
+    {kItemAd, "MPC", "TotalFrames", kTrames},
+    {kItemAM, "MPEG", "ChannelMode", kMode},
+    {kItemAM, "MediaInfo", "Channels", kCanaux},
+    {kItemmt, "ID3v1", "Title", kTexte},
+    {kItemma, "ID3v1", "Artist", kTexte},
+    {kItemmA, "ID3v1", "Album", kTexte},
+    {kItemmy, "ID3v1", "Year", kTexte},
+    {kItemmc, "ID3v1", "Comment", kTexte},
+    {kItemmT, "ID3v1", "Track", kEntier},
     {kItemmg, "ID3v1", "Genre", kTexte},
 };
 // The audio tag items, from the ID3v2 and APE groups alike.
 const Correspondance kTags[] = {
-    {kItemAt, "", "Title", kTexte},          {kItemAa, "", "Artist", kTexte},
-    {kItemAA, "", "Album", kTexte},          {kItemAy, "", "Year", kTexte},
+    {kItemAt, "", "Title", kTexte},
+    {kItemAa, "", "Artist", kTexte},
+    {kItemAA, "", "Album", kTexte},
+    {kItemAy, "", "Year", kTexte},
     {kItemAc, "", "Comment-eng", kCommentaire},
-    {kItemAy, "", "RecordingTime", kTexte},  {kItemAc, "", "Comment", kCommentaire},
-    {kItemAk, "", "Track", kTexte},          {kItemAg, "", "Genre", kTexte},
-    {kItemAp, "", "Composer", kTexte},       {kItemAo, "", "OriginalArtist", kTexte},
-    {kItemAC, "", "Copyright", kTexte},      {kItemAu, "", "UserDefinedURL", kTexte},
-    {kItemAe, "", "EncodedBy", kTexte},      {kItemAIf, "", "PictureMIMEType", kTexte},
+    {kItemAy, "", "RecordingTime", kTexte},
+    {kItemAc, "", "Comment", kCommentaire},
+    {kItemAk, "", "Track", kTexte},
+    {kItemAg, "", "Genre", kTexte},
+    {kItemAp, "", "Composer", kTexte},
+    {kItemAo, "", "OriginalArtist", kTexte},
+    {kItemAC, "", "Copyright", kTexte},
+    {kItemAu, "", "UserDefinedURL", kTexte},
+    {kItemAe, "", "EncodedBy", kTexte},
+    {kItemAIf, "", "PictureMIMEType", kTexte},
     {kItemAIf, "", "PictureFormat", kTexte},
 };
 
@@ -71,7 +86,8 @@ struct Ecart {
 };
 const Ecart kEcarts[] = {
     {"mp3/MP3.mp3", kItemAs,
-     "the file holds one frame header and no audio: a constant-bitrate stream counts once a second frame follows"},
+     "the file holds one frame header and no audio: a constant-bitrate stream counts once a second frame "
+     "follows"},
     {"mp3/MP3.mp3", kItemAb, "as %As"},
     {"mp3/MP3.mp3", kItemAM, "as %As"},
     {"mp3/lame.mp3", kItemAs,
@@ -82,13 +98,16 @@ const Ecart kEcarts[] = {
      "a Xing file's bitrate is its bytes over its whole seconds (22); ExifTool gives the first frame's, "
      "MediaInfo an exact average"},
     {"mp3/vbri.mp3", kItemAb,
-     "the file is cut to 8 KB while its VBRI header counts the whole song: the bitrate is those 8 KB over 222 s"},
+     "the file is cut to 8 KB while its VBRI header counts the whole song: the bitrate is those 8 KB over "
+     "222 s"},
     {"mp3/id3v1v2-combined.mp3", kItemmg, "genre 255 is no genre; ExifTool names it \"None\""},
     {"mp3/silence-44-s.mp3", kItemmg, "as id3v1v2-combined.mp3"},
-    {"mp3/silence-44-s.mp3", kItemAa, "the tag holds two TPE1 frames: the first one wins, ExifTool shows the last"},
+    {"mp3/silence-44-s.mp3", kItemAa,
+     "the tag holds two TPE1 frames: the first one wins, ExifTool shows the last"},
     {"mp3/id3v1v2-combined.mp3", kItemAy,
      "the 2.4 tag holds a TYER frame, which 2.4 does not define: ExifTool files it under group Unknown"},
-    {"mpc/APE.mpc", kItemAM, "a Musepack stream is always stereo; neither reference names this file's channels"},
+    {"mpc/APE.mpc", kItemAM,
+     "a Musepack stream is always stereo; neither reference names this file's channels"},
     {"mpc/fixture-sv8.mpc", kNoItem,
      "stream version 8 (\"MPCK\" packets) is not read, only its APE tag; ExifTool reads nothing of the file"},
     {"mpc/fixture-sv7.mpc", kItemAb,
@@ -136,8 +155,10 @@ bool Egal(const CFichier& e, const Correspondance& c, const corpus::Valeur& ref)
   const CDonnees& d = e.items;
   const int64_t* v = d.ints.Find(c.item);
   switch (c.forme) {
-    case kTexte: return Texte(d.Text(c.item), ref.texte);
-    case kEntier: return v && ref.nombre && double(*v) == ref.v;
+    case kTexte:
+      return Texte(d.Text(c.item), ref.texte);
+    case kEntier:
+      return v && ref.nombre && double(*v) == ref.v;
     case kKbps: {
       const double kbps = ref.nombre ? ref.v / 1000 : std::atof(ref.texte.c_str());
       return v && double(*v) == std::round(kbps);
@@ -146,14 +167,16 @@ bool Egal(const CFichier& e, const Correspondance& c, const corpus::Valeur& ref)
       const double s = std::floor(std::atof(ref.texte.c_str()));
       return v ? double(*v) == s : s == 0;
     }
-    case kMode: return d.Text(c.item) == NomMode(ref.texte);
+    case kMode:
+      return d.Text(c.item) == NomMode(ref.texte);
     case kCommentaire: {
       std::string t = ref.texte;
       const size_t ferme = t.find(") ");
       if (!t.empty() && t[0] == '(' && ferme != std::string::npos) t = t.substr(ferme + 2);
       return Texte(d.Text(c.item), t);
     }
-    case kCanaux: return ref.v == 1 ? d.Text(c.item) == "mono" : d.Text(c.item).compare(0, 6, "stereo") == 0;
+    case kCanaux:
+      return ref.v == 1 ? d.Text(c.item) == "mono" : d.Text(c.item).compare(0, 6, "stereo") == 0;
     case kTrames: {
       const double s = std::floor(ref.v * 1152 / 44100);
       return v ? double(*v) == s : s == 0;
@@ -190,7 +213,8 @@ bool Groupe(const std::string& g, const Correspondance& c, bool musepack) {
 
 TEST(AudioConformance, CorpusAgainstReference) {
   const std::string racine = corpus::Racine();
-  if (racine.empty()) GTEST_SKIP() << "the sample corpus is absent (VELTO_CORPUS unset or empty): nothing compared";
+  if (racine.empty())
+    GTEST_SKIP() << "the sample corpus is absent (VELTO_CORPUS unset or empty): nothing compared";
   std::vector<Correspondance> toutes(std::begin(kCorrespondances), std::end(kCorrespondances));
   toutes.insert(toutes.end(), std::begin(kTags), std::end(kTags));
   int compares = 0;

@@ -91,7 +91,8 @@ inline std::string Ape(const std::vector<std::string>& items, uint32_t version =
 // A Musepack SV7 stream header: version byte, frame count, sampling index,
 // profile.
 inline std::string Mpc(uint8_t version, uint32_t frames, int srIndex, int profile) {
-  return "MP+" + std::string(1, char(version)) + Le32(frames) + Le32(uint32_t(srIndex) << 16 | uint32_t(profile) << 20);
+  return "MP+" + std::string(1, char(version)) + Le32(frames) +
+         Le32(uint32_t(srIndex) << 16 | uint32_t(profile) << 20);
 }
 
 // The reader runner of the photo tests serves here too.

@@ -5,7 +5,6 @@
 
 #include <unistd.h>
 
-
 #include "AudioFixtures.h"
 #include "CorpusAudio.h"
 #include "exif/CorpusCompare.h"
@@ -48,7 +47,8 @@ std::string Nouveau(const CFichier& cut, const CFichier& full, int64_t taille, c
 
 TEST(AudioTruncation, CutFilesGiveNothingNew) {
   const std::string racine = corpus::Racine();
-  if (racine.empty()) GTEST_SKIP() << "the sample corpus is absent (VELTO_CORPUS unset or empty): nothing cut";
+  if (racine.empty())
+    GTEST_SKIP() << "the sample corpus is absent (VELTO_CORPUS unset or empty): nothing cut";
   int lectures = 0;
   for (const corpus::Son& s : corpus::kSons) {
     SCOPED_TRACE(s.chemin);
@@ -86,9 +86,8 @@ TEST(AudioLargeFiles, SparseMp3PastFourGigabytes) {
   ASSERT_EQ(std::fwrite(v1.data(), 1, v1.size(), f), v1.size());
   std::fclose(f);
   CLecture l;
-  Lire(l, "sparse.mp3", std::string(), [&](MetaExtractor& x, const std::string&) {
-    return ReadMpegAudioFile(x, path);
-  });
+  Lire(l, "sparse.mp3", std::string(),
+       [&](MetaExtractor& x, const std::string&) { return ReadMpegAudioFile(x, path); });
   EXPECT_EQ(l.code, 0);
   EXPECT_EQ(l.Texte(kItemAt), "Big");
   EXPECT_EQ(l.Texte(kItemmt), "Tail");

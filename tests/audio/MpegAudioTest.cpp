@@ -52,10 +52,12 @@ std::string Frames(const std::string& header, size_t length, int n) {
 
 // A first frame holding a Xing header at `offset` from its start.
 std::string Xing(const std::string& header, size_t offset, uint32_t flags, uint32_t frames, uint32_t bytes) {
-  return FrameOf(header, 600, std::string(offset - 4, '\0') + "Xing" + Be32(flags) + Be32(frames) + Be32(bytes));
+  return FrameOf(header, 600,
+                 std::string(offset - 4, '\0') + "Xing" + Be32(flags) + Be32(frames) + Be32(bytes));
 }
 std::string Vbri(uint32_t bytes, uint32_t frames) {
-  return FrameOf(Cbr128(0), 417, std::string(32, '\0') + "VBRI" + std::string(6, '\0') + Be32(bytes) + Be32(frames));
+  return FrameOf(Cbr128(0), 417,
+                 std::string(32, '\0') + "VBRI" + std::string(6, '\0') + Be32(bytes) + Be32(frames));
 }
 
 TEST(MpegAudio, FrameAnalysis) {
@@ -63,7 +65,7 @@ TEST(MpegAudio, FrameAnalysis) {
     const char* what;
     std::string bytes;
     int code;
-    const char* bitrate;  // %Ab
+    const char* bitrate;   // %Ab
     const char* duration;  // %Ad
     const char* info;      // %Ai
     const char* mode;      // %AM
@@ -75,27 +77,33 @@ TEST(MpegAudio, FrameAnalysis) {
   const std::string h64 = Header(3, 2, 5, 0, 1);  // 64 kbit/s, 208 bytes
   const Case cases[] = {
       {"constant bitrate", tag + cbr40, 0, "128", "00m01s", "", "stereo (joint)"},
-      {"audio size without the ID3v1 tag", Frames(Cbr128(), kCbr128Length, 38) + std::string(144, '\0') +
-       Id3v1("t", "", "", "", 0, 0), 0, "128", "", "", "stereo (joint)"},
-      {"junk before the first frame", tag + std::string(1000, '\0') + cbr40, 0, "128", "00m01s", "", "stereo (joint)"},
+      {"audio size without the ID3v1 tag",
+       Frames(Cbr128(), kCbr128Length, 38) + std::string(144, '\0') + Id3v1("t", "", "", "", 0, 0), 0, "128",
+       "", "", "stereo (joint)"},
+      {"junk before the first frame", tag + std::string(1000, '\0') + cbr40, 0, "128", "00m01s", "",
+       "stereo (joint)"},
       {"no frame within 51200 bytes", tag + std::string(52000, '\0') + cbr40, -2, "", "", "", ""},
-      {"free-format header passed over", Header(3, 2, 0, 0, 0) + cbr40, 0, "128", "00m01s", "", "stereo (joint)"},
-      {"next frame found after junk", FrameOf(Cbr128(), kCbr128Length) + std::string(100, '\0') +
-       Frames(h64, 208, 80), 0, "64", "00m02s", "", "stereo (joint)"},
-      {"frames that do not follow", FrameOf(Cbr128(), kCbr128Length) + std::string(4000, '\0'), -8, "", "", "", ""},
+      {"free-format header passed over", Header(3, 2, 0, 0, 0) + cbr40, 0, "128", "00m01s", "",
+       "stereo (joint)"},
+      {"next frame found after junk",
+       FrameOf(Cbr128(), kCbr128Length) + std::string(100, '\0') + Frames(h64, 208, 80), 0, "64", "00m02s",
+       "", "stereo (joint)"},
+      {"frames that do not follow", FrameOf(Cbr128(), kCbr128Length) + std::string(4000, '\0'), -8, "", "",
+       "", ""},
       {"lone frame at the end", FrameOf(Cbr128(), kCbr128Length), -8, "", "", "", ""},
       {"mono", Frames(mono, kCbr128Length, 3), 0, "128", "", "", "mono"},
-      {"dual channel", Frames(Header(3, 2, 9, 0, 2), kCbr128Length, 3), 0, "128", "", "", "stereo (dual channel)"},
+      {"dual channel", Frames(Header(3, 2, 9, 0, 2), kCbr128Length, 3), 0, "128", "", "",
+       "stereo (dual channel)"},
       {"Xing", Xing(Cbr128(), 36, 3, 100, 50000) + std::string(60000, 'x'), 0, "VBR200", "00m02s", "VBR Xing",
        "stereo (joint)"},
-      {"Xing mono", Xing(mono, 21, 3, 100, 50000) + std::string(60000, 'x'), 0, "VBR200", "00m02s", "VBR Xing",
-       "mono"},
-      {"Xing MPEG 2", Xing(mpeg2, 21, 3, 200, 50000) + std::string(60000, 'x'), 0, "VBR80", "00m05s", "VBR Xing",
-       "stereo"},
+      {"Xing mono", Xing(mono, 21, 3, 100, 50000) + std::string(60000, 'x'), 0, "VBR200", "00m02s",
+       "VBR Xing", "mono"},
+      {"Xing MPEG 2", Xing(mpeg2, 21, 3, 200, 50000) + std::string(60000, 'x'), 0, "VBR80", "00m05s",
+       "VBR Xing", "stereo"},
       {"Xing MPEG 2 mono", Xing(mpeg2Mono, 13, 3, 200, 50000) + std::string(60000, 'x'), 0, "VBR80", "00m05s",
        "VBR Xing", "mono"},
-      {"Xing byte count past the audio", Xing(Cbr128(), 36, 3, 100, 900000) + std::string(59400, 'x'), 0, "VBR240",
-       "00m02s", "VBR Xing", "stereo (joint)"},
+      {"Xing byte count past the audio", Xing(Cbr128(), 36, 3, 100, 900000) + std::string(59400, 'x'), 0,
+       "VBR240", "00m02s", "VBR Xing", "stereo (joint)"},
       {"Xing without counts", Xing(Cbr128(), 36, 0, 0, 0) + std::string(31400, 'x'), 0, "VBR128", "00m02s",
        "VBR Xing", "stereo (joint)"},
       {"Xing of no whole second", Xing(Cbr128(), 36, 1, 30, 0) + std::string(1000, 'x'), -4, "", "", "", ""},
@@ -117,10 +125,10 @@ TEST(MpegAudio, FrameAnalysis) {
     EXPECT_EQ(l.Texte(kItemAi), c.info);
     EXPECT_EQ(l.Texte(kItemAM), c.mode);
     if (c.code == 0) {
-      EXPECT_EQ(l.Texte(kItemAs), c.bytes.find(mpeg2) != std::string::npos ||
-                                          c.bytes.find(mpeg2Mono) != std::string::npos
-                                      ? "22050"
-                                      : "44100");
+      EXPECT_EQ(l.Texte(kItemAs),
+                c.bytes.find(mpeg2) != std::string::npos || c.bytes.find(mpeg2Mono) != std::string::npos
+                    ? "22050"
+                    : "44100");
     }
   }
 }

@@ -25,7 +25,8 @@ template <class Map, class Change, class Appear>
 std::string Compare(const Map& cut, const Map& full, Change change, Appear appear, const char* quoi) {
   for (const auto& v : cut) {
     const auto* f = full.Find(v.first);
-    if (!f && !appear(v.first)) return std::string(quoi) + " of item " + std::to_string(v.first) + " from nowhere";
+    if (!f && !appear(v.first))
+      return std::string(quoi) + " of item " + std::to_string(v.first) + " from nowhere";
     if (f && *f != v.second && !change(v.first))
       return std::string(quoi) + " of item " + std::to_string(v.first) + " changed";
   }
@@ -45,15 +46,16 @@ inline bool PictureFromNowhere(const CFichier& cut, const CFichier& full, int64_
 // used are collected.
 template <class Ecart, class Raison>
 void Signaler(const std::string& fichier, const CFichier& entry, const std::set<int>& accords,
-              const std::map<int, std::string>& desaccords, Raison raison, std::set<const Ecart*>* expliques) {
+              const std::map<int, std::string>& desaccords, Raison raison,
+              std::set<const Ecart*>* expliques) {
   for (const auto& d : desaccords) {
     if (accords.count(d.first)) continue;
     if (const Ecart* e = raison(fichier, d.first)) {
       expliques->insert(e);
       continue;
     }
-    ADD_FAILURE() << fichier << " item " << d.first << ": ours \"" << entry.items.Text(d.first) << "\", reference"
-                  << d.second;
+    ADD_FAILURE() << fichier << " item " << d.first << ": ours \"" << entry.items.Text(d.first)
+                  << "\", reference" << d.second;
   }
 }
 
