@@ -21,7 +21,7 @@ const std::vector<int>& CListeFic::Columns() {
 
 HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
   SetOwner(owner);
-  DWORD style = WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS;
+  DWORD style = WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
   if (visible) style |= WS_VISIBLE;
   HWND hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", style, 0, 0, 0, 0, owner,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);

@@ -7,6 +7,7 @@
 #include "os/CNoms.h"
 #include "os/CurrentDir.h"
 #include "res/resource.h"
+#include "ui/CListKeys.h"
 #include "ui/CMessages.h"
 
 bool CMainWindow::Create(HINSTANCE inst, const std::string& title) {
@@ -79,6 +80,19 @@ LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
   if (hdr->hwndFrom != list_.Hwnd()) return 0;
   switch (hdr->code) {
     case LVN_GETDISPINFOA: list_.OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(hdr)); break;
+    case LVN_KEYDOWN: {
+      const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+      const int id = CListKeys::Command(reinterpret_cast<NMLVKEYDOWN*>(hdr)->wVKey, ctrl, shift);
+      if (id && Handles(id)) OnCommand(id);
+      break;
+    }
+    case LVN_ENDLABELEDITA: {
+      const LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(hdr)->item;
+      // The model holds the names: the list redraws from it, never from the edit.
+      if (item.pszText && item.iItem >= 0) list_.RenameInPlace(item.iItem, item.pszText);
+      UpdateCommandStates();
+      return FALSE;
+    }
     case LVN_COLUMNCLICK: list_.SortByColumn(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem); break;
     case LVN_ITEMCHANGED: {
       const NMLISTVIEW* nm = reinterpret_cast<NMLISTVIEW*>(hdr);
@@ -120,6 +134,7 @@ std::string CMainWindow::ExpressionText() const {
 }
 
 void CMainWindow::OnCommand(int id) {
+  if (!Handles(id)) return;  // a command whose handler has not come yet is silently dead
   switch (id) {
     case CMD_EXIT: DestroyWindow(hwnd_); return;
     case CMD_RELOAD: Reload(); break;
@@ -144,17 +159,57 @@ void CMainWindow::OnCommand(int id) {
     case CMD_COPY: list_.RunOperation(COpKind::Copy); break;
     case CMD_UNDO: list_.Undo(); break;
     case CMD_REDO: list_.Redo(); break;
+    case CMD_MANUAL_RENAME:
+      EditFocusedName();
+      break;
     default: return;
   }
   if (hwnd_) UpdateCommandStates();
 }
 
+// The commands OnCommand carries out; every other menu item stays greyed.
+bool CMainWindow::Handles(int id) {
+  static constexpr int kHandled[] = {CMD_EXIT,          CMD_RELOAD,     CMD_SUBDIRS,       CMD_STOP_LOAD,
+                                     CMD_PARENT_DIR,    CMD_FILE_DIR,   CMD_BACK,          CMD_FORWARD,
+                                     CMD_ALL,           CMD_NONE,       CMD_INVERT,        CMD_SELECT,
+                                     CMD_UNSELECT,      CMD_SEL_TOGGLE, CMD_HIGHLIGHT_SEL, CMD_FIRST_SELECTED,
+                                     CMD_NEXT_SELECTED, CMD_FIND_NEXT,  CMD_RECOMPUTE,     CMD_RENAME,
+                                     CMD_COPY,          CMD_UNDO,       CMD_REDO,          CMD_MANUAL_RENAME};
+  for (int h : kHandled)
+    if (h == id) return true;
+  return false;
+}
+
+void CMainWindow::EditFocusedName() {
+  const int row = list_.FocusedItem();
+  if (row < 0 || list_.Entries()[row].isParent) return;
+  SetFocus(list_.Hwnd());
+  SendMessageA(list_.Hwnd(), LVM_EDITLABELA, row, 0);
+}
+
+// Greys the items of a menu and its submenus whose command has no handler.
+static void GreyUnhandled(HMENU menu, bool (*handles)(int)) {
+  const int n = GetMenuItemCount(menu);
+  for (int i = 0; i < n; ++i) {
+    if (HMENU sub = GetSubMenu(menu, i)) {
+      GreyUnhandled(sub, handles);
+      continue;
+    }
+    const UINT id = GetMenuItemID(menu, i);
+    if (id != static_cast<UINT>(-1) && id != 0 && !handles(static_cast<int>(id)))
+      EnableMenuItem(menu, i, MF_BYPOSITION | MF_GRAYED);
+  }
+}
+
 void CMainWindow::UpdateCommandStates() {
   HMENU bar = GetMenu(hwnd_);
   if (!bar) return;
+  GreyUnhandled(bar, &CMainWindow::Handles);
   auto enable = [bar](int id, bool on) { EnableMenuItem(bar, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
   enable(CMD_UNDO, list_.Operations().CanUndo());
   enable(CMD_REDO, list_.Operations().CanRedo());
+  enable(CMD_BACK, list_.History().CanMove(-1));
+  enable(CMD_FORWARD, list_.History().CanMove(+1));
   enable(CMD_STOP_LOAD, list_.Loading());
 }
 

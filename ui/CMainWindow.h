@@ -21,8 +21,10 @@ class CMainWindow : public CKFenetre {
   CStatusbar& Status() { return status_; }
   // Loads the parent of the current directory, focusing the directory left.
   void LoadParent();
-  // Enables Undo, Redo and Stop current loading by the present state.
+  // Greys the commands without a handler, and Undo, Redo, Back, Forward and
+  // Stop current loading when they have nothing to act on.
   void UpdateCommandStates();
+  static bool Handles(int id);
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -36,6 +38,8 @@ class CMainWindow : public CKFenetre {
   void LabelMenu();
   void Navigate(int delta);
   void Reload();
+  // Starts the label edit of the focused entry; its end renames in place.
+  void EditFocusedName();
   // The text of the expression field, to recompute from.
   std::string ExpressionText() const;
   HINSTANCE inst_ = nullptr;

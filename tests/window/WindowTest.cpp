@@ -15,6 +15,7 @@
 #include "config/CMultilangue.h"
 #include "res/resource.h"
 #include "support/CDialogDriver.h"
+#include "os/CurrentDir.h"
 #include "ui/CMainWindow.h"
 
 namespace {
@@ -108,6 +109,13 @@ class Window : public ::testing::Test {
   bool Enabled(int id) {
     const UINT state = GetMenuState(GetMenu(win.Hwnd()), id, MF_BYCOMMAND);
     return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+  }
+  // Types a key into the list as the user would, and waits for a load it starts.
+  void ListKey(unsigned vk) {
+    SetFocus(List().Hwnd());
+    SendMessageA(List().Hwnd(), WM_KEYDOWN, vk, 1);
+    SendMessageA(List().Hwnd(), WM_KEYUP, vk, 0xC0000001);
+    Cmd(0);
   }
   std::string OperCounter() { return win.Status().Text(CStatusbar::kOper); }
   static std::string Oper(int pos, int count) {
@@ -476,3 +484,57 @@ TEST_F(Window, SortingCarriesTheHighlightAndUsesNaturalOrder) {
 }
 
 }  // namespace
+
+TEST_F(Window, TextKeysAreNoAcceleratorsAndTheListActsOnThem) {
+  HACCEL accel = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCEL));
+  ASSERT_TRUE(accel);
+  for (unsigned vk : {VK_BACK, VK_DELETE, VK_SPACE, VK_RETURN, VK_F2}) {
+    MSG msg = {};
+    msg.hwnd = win.Hwnd();
+    msg.message = WM_KEYDOWN;
+    msg.wParam = vk;
+    msg.lParam = 1;
+    EXPECT_FALSE(TranslateAcceleratorA(win.Hwnd(), accel, &msg)) << vk;
+  }
+  DestroyAcceleratorTable(accel);
+
+  Highlight({"b.txt"});
+  ListKey(VK_SPACE);
+  EXPECT_EQ(Selected(), (Orders{{"b.txt", 0}}));
+  ListKey(VK_DELETE);  // no handler yet: nothing happens to the files
+  EXPECT_EQ(tree.Read("b.txt"), "data of b.txt");
+  const std::string before = CurrentDirectory();
+  ListKey(VK_BACK);
+  EXPECT_NE(CurrentDirectory(), before);
+}
+
+TEST_F(Window, MenuGreysDeadCommandsAndNowhereToGo) {
+  win.UpdateCommandStates();
+  const struct {
+    int id;
+    bool enabled;
+  } before[] = {{CMD_BACK, false},    {CMD_FORWARD, false}, {CMD_DELETE, false}, {CMD_EXECUTE, false},
+                {CMD_OPTIONS, false}, {CMD_RELOAD, true},   {CMD_ALL, true},     {CMD_MANUAL_RENAME, true}};
+  for (const auto& c : before) EXPECT_EQ(Enabled(c.id), c.enabled) << c.id;
+  Cmd(CMD_PARENT_DIR);
+  EXPECT_TRUE(Enabled(CMD_BACK));
+  EXPECT_FALSE(Enabled(CMD_FORWARD));
+  Cmd(CMD_BACK);
+  EXPECT_FALSE(Enabled(CMD_BACK));
+  EXPECT_TRUE(Enabled(CMD_FORWARD));
+  EXPECT_GE(Row("a.txt"), 0);
+}
+
+TEST_F(Window, F2EditsTheNameAndEnterRenamesInPlace) {
+  Focus("c.txt");
+  SetFocus(List().Hwnd());
+  Cmd(CMD_MANUAL_RENAME);
+  HWND edit = reinterpret_cast<HWND>(SendMessageA(List().Hwnd(), LVM_GETEDITCONTROL, 0, 0));
+  ASSERT_TRUE(edit);
+  SetWindowTextA(edit, "sea.txt");
+  SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+  Pump();
+  EXPECT_EQ(tree.Read("sea.txt"), "data of c.txt");
+  EXPECT_GE(Row("sea.txt"), 0);
+  EXPECT_TRUE(Enabled(CMD_UNDO));
+}
