@@ -124,7 +124,7 @@ run_tests() {
 
 fuzz() {
   build
-  "$ROOT/fuzz/smoke.sh" "$NAT" "${1:-900}"
+  "$ROOT/fuzz/smoke.sh" "$NAT" "${1:-900}" "${@:2}"
   # The readers that go through system services run under Wine, on mutated
   # copies of the sample OLE documents and of the version sample.
   wine_ready
@@ -191,5 +191,5 @@ case "${1:-}" in
   screenshot) shift; screenshot "$@" ;;
   run) shift; run_window "$@" ;;
   install) install_deps ;;
-  *) echo "usage: $0 {build|test|fuzz [seconds]|demo|run [args]|screenshot DIR OUT.png|install}" >&2; exit 2 ;;
+  *) echo "usage: $0 {build|test|fuzz [seconds [target...]]|demo|run [args]|screenshot DIR OUT.png|install}" >&2; exit 2 ;;
 esac
