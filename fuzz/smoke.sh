@@ -34,7 +34,9 @@ for bin in "$NAT"/fuzz/*/fuzz_*; do
   fi
   echo "-- $(basename "$bin") for ${SECS}s"
   if ! "$bin" "${args[@]}" -artifact_prefix="$scratch/" "$scratch" "${seeds[@]}" >"$scratch/log" 2>&1; then
-    echo "FAILED: $(basename "$bin")"; tail -40 "$scratch/log"; rc=1
+    keep=${FUZZ_LOGDIR:-$NAT}
+    cp "$scratch"/crash-* "$scratch"/leak-* "$scratch"/timeout-* "$scratch"/oom-* "$keep/" 2>/dev/null || true
+    echo "FAILED: $(basename "$bin") (its input is kept in $keep)"; tail -40 "$scratch/log"; rc=1
   else
     grep -E '^Done|#[0-9]+.*DONE' "$scratch/log" | tail -1 || true
   fi

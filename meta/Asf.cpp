@@ -174,10 +174,10 @@ class CAsf {
     p.U32LE(&length);
     auto zeroTerminated = [&](std::string* out) {
       const size_t start = p.Pos();
-      uint16_t unit = 1;
-      while (unit != 0 && p.U16LE(&unit) == 0) {
-      }
-      if (unit != 0) return false;
+      uint16_t unit = 0;
+      do {
+        if (p.U16LE(&unit) != 0) return false;  // no terminating unit
+      } while (unit != 0);
       *out = x_.Utf16ToAnsi(std::string(reinterpret_cast<const char*>(H(at + start)), p.Pos() - start - 2));
       return true;
     };

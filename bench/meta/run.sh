@@ -6,8 +6,11 @@
 # (-fast -j) and exiv2 (pr) natively, all in the same run. Another sample
 # file (a song: sample/music/track02.mp3 has an ID3v2 tag and a Xing header)
 # is copied under its own extension; the JPEG readers alone and exiv2 are
-# then left out.
-# Usage: bench/meta/run.sh [build/win64] [photo or other sample] [count]
+# then left out. A folder of samples (bench/meta/samples.sh makes one of
+# audio and video files, and one of documents and images) is copied in turn
+# to make the count, and MediaInfo, when installed, is timed on it too;
+# `media` or `documents` in its place makes that set here first.
+# Usage: bench/meta/run.sh [build/win64] [photo, sample, folder, media or documents] [count]
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 WIN=${1:-$ROOT/build/win64}
@@ -16,18 +19,31 @@ N=${3:-10000}
 export TZ=UTC
 . "$ROOT/tools/wine-env.sh"
 velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
-[ -f "$PHOTO" ] || { echo "no sample photo at $PHOTO" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
+case $PHOTO in
+media | documents) "$ROOT/bench/meta/samples.sh" "$PHOTO" "$work/samples" "$WIN"; PHOTO=$work/samples ;;
+esac
+[ -e "$PHOTO" ] || { echo "no sample photo at $PHOTO" >&2; exit 1; }
 wineserver -p 2>/dev/null || true
 . "$ROOT/bench/timing.sh"
 # A first process pays Wine's own start-up; keep it out of the figures.
 wine "$WIN/bench/bare_read.exe" 'C:\' >/dev/null 2>&1 || true
 d=$work/photos
 mkdir -p "$d"
-ext=${PHOTO##*.}
-ext=${ext,,}
-for i in $(seq -f '%05g' 1 "$N"); do cp "$PHOTO" "$d/IMG_$i.$ext"; done
+if [ -d "$PHOTO" ]; then
+  samples=("$PHOTO"/*)
+  ext=mixed
+else
+  samples=("$PHOTO")
+  ext=${PHOTO##*.}
+  ext=${ext,,}
+fi
+for i in $(seq 1 "$N"); do
+  s=${samples[$(( (i - 1) % ${#samples[@]} ))]}
+  e=${s##*.}
+  cp "$s" "$d/IMG_$(printf %05d "$i").${e,,}"
+done
 wd=$(winepath -w "$d")
 printf '[general]\r\nextr_meta=1\r\n' >"$work/on.ini"
 printf '[general]\r\nextr_meta=0\r\n' >"$work/off.ini"
@@ -49,6 +65,10 @@ if command -v exiftool >/dev/null; then
   et=$(timeit exiftool -fast -j "$d")
   printf '%-34s %8.2f   velto on is %.1f times faster (goal >= 20)\n' "exiftool -fast -j (native)" "$et" \
     "$(echo "$et / $von" | bc -l)"
+fi
+if [ "$ext" = mixed ] && command -v mediainfo >/dev/null; then
+  mi=$(timeit mediainfo --Output=JSON "$d")
+  printf '%-34s %8.2f   velto on is %.1f times faster\n' "mediainfo (native)" "$mi" "$(echo "$mi / $von" | bc -l)"
 fi
 if [ "$ext" = jpg ] && command -v exiv2 >/dev/null; then
   ex=$(timeit sh -c "exiv2 pr \"$d\"/*.jpg")

@@ -297,14 +297,17 @@ std::string Descriptor(const std::string& name, uint16_t type, const std::string
   return LE16(Wide(name).size()) + Wide(name) + LE16(type) + LE16(value.size()) + value;
 }
 
-std::string Asf(bool video, const std::string& picture) {
+// `value` replaces the WM/Picture value made from `picture` when given.
+std::string Asf(bool video, const std::string& picture, const std::string& value = "") {
   const std::string props = std::string(16, 'f') + LE64(0) + LE64(0) + LE64(0) + LE64(125ULL * 10000000) + LE64(0) +
                             LE64(3000) + LE32(2) + LE32(0) + LE32(0) + LE32(192000);
   const std::string title = Wide("Song");
   const std::string content = LE16(title.size()) + LE16(0) + LE16(0) + LE16(0) + LE16(0) + title;
   const std::string extended = LE16(2) + Descriptor("WM/TrackNumber", 0, Wide("4/9")) +
-                               Descriptor("WM/Picture", 1, char(3) + LE32(picture.size()) + Wide("image/gif") +
-                                                               Wide("cover") + picture);
+                               Descriptor("WM/Picture", 1,
+                                          value.empty() ? char(3) + LE32(picture.size()) + Wide("image/gif") +
+                                                              Wide("cover") + picture
+                                                        : value);
   const std::string audio = LE16(0x161) + LE16(2) + LE32(44100) + std::string(12, '\0');
   std::string stream = Guid(0xF8699E40, 0x5B4D, 0x11CF, 0xA8FD, 0x00805F5C442B) + std::string(16, '\0') + LE64(0) +
                        LE32(audio.size()) + LE32(0) + LE16(1) + LE32(0) + audio;
@@ -337,6 +340,10 @@ TEST(AudioContainers, Asf) {
       {"picture size", Asf(false, gif), "wma", kItemIx, "64"},
       {"video size", Asf(true, gif), "wmv", kItemVx, "320"},
       {"sound of a video", Asf(true, gif), "wmv", kItemVs, "44100"},
+      {"a picture value ending after its type", Asf(false, gif, char(3) + LE32(0) + Wide("ab")), "wma", kItemAIf,
+       "ab"},
+      {"a type without its last unit", Asf(false, gif, char(3) + LE32(0) + std::string("a\0b\0c", 5)), "wma",
+       kItemAIf, ""},
   };
   for (const Row& row : rows) EXPECT_EQ(Read(row), row.text) << row.what;
 }
