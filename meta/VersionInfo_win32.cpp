@@ -1,9 +1,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "meta/PeVersion.h"
 #include "meta/SystemDocuments.h"
 
 namespace {
@@ -35,14 +37,44 @@ bool Query(std::vector<char>& block, DWORD translation, const char* name, std::s
   return true;
 }
 
-}  // namespace
+// The version block of a PE image read from the file, laid out as the
+// system's GetFileVersionInfoA lays it out for VerQueryValueA: the resource,
+// the "FE2X" mark after its own length, and room for the ANSI copies of the
+// texts. 0, -2 no version resource, -3 not a PE image.
+int ReadPeBlock(FileReader& f, std::vector<char>* block) {
+  uint32_t at = 0, size = 0;
+  const int found = FindPeVersionResource(f, &at, &size);
+  if (found != 0) return found == -3 ? -3 : -2;
+  block->assign(static_cast<size_t>(size) * 2 + 4, '\0');
+  if (f.Seek(at) != 0 || f.ReadExact(block->data(), size) != 0) return -2;
+  uint16_t length = 0;
+  if (CBufReader(block->data(), size).U16LE(&length) != 0 || length < 6 || length > size) return -2;
+  std::memcpy(block->data() + length, "FE2X", 4);
+  return 0;
+}
 
-int ReadVersionFile(MetaExtractor& x, const std::string& path) {
+// The same through the system, for what is not a PE image (16-bit programs).
+int ReadSystemBlock(const std::string& path, std::vector<char>* block) {
   DWORD handle = 0;
   const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
   if (size == 0) return -2;
-  std::vector<char> block(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return -2;
+  block->assign(size, '\0');
+  return GetFileVersionInfoA(path.c_str(), 0, size, block->data()) ? 0 : -2;
+}
+
+int ReadVersionBlock(MetaExtractor& x, const std::string& path, std::vector<char>* block) {
+  FileReader& f = x.File();
+  if (f.OpenRead(path) != 0) return -5;
+  const int pe = ReadPeBlock(f, block);
+  f.Close();
+  return pe == -3 ? ReadSystemBlock(path, block) : pe;
+}
+
+}  // namespace
+
+int ReadVersionFile(MetaExtractor& x, const std::string& path) {
+  std::vector<char> block;
+  if (const int read = ReadVersionBlock(x, path, &block); read != 0) return read;
   DWORD translation = 0x040904B0;
   WORD* pair = nullptr;
   UINT length = 0;

@@ -183,8 +183,11 @@ TEST(Torrent, DictionaryKeysFilesAndLimits) {
 }  // namespace
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include <cstdlib>
 
+#include "meta/PeVersion.h"
 #include "meta/SystemDocuments.h"
 
 namespace {
@@ -200,6 +203,48 @@ TEST(SystemDocuments, VersionStringsThroughTheFallbackPairs) {
   EXPECT_EQ(r.Text(kItemEn), "Version sample");
   EXPECT_EQ(r.Text(kItemEB), "fallback");
   EXPECT_EQ(r.Text(kItemEd), "");
+}
+
+// The version resource found by walking a program's headers is the block
+// the system gives, byte for byte, on programs made by other toolchains (the
+// system's own libraries) and here, and is absent exactly when the system
+// finds none.
+TEST(SystemDocuments, VersionResourceFoundAsTheSystemFindsIt) {
+  std::vector<std::string> files = {std::string(std::getenv("VELTO_BINARY_DIR")) + "/tests/docs/version_sample.exe"};
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA("C:\\windows\\system32\\*.*", &fd);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  do {
+    const std::string name = fd.cFileName;
+    if (name.size() > 4 && (name.rfind(".dll") == name.size() - 4 || name.rfind(".exe") == name.size() - 4)) {
+      files.push_back("C:\\windows\\system32\\" + name);
+    }
+  } while (files.size() < 60 && FindNextFileA(h, &fd));
+  FindClose(h);
+  int withVersion = 0;
+  for (const std::string& file : files) {
+    DWORD handle = 0;
+    const DWORD systemSize = GetFileVersionInfoSizeA(file.c_str(), &handle);
+    std::vector<char> system(systemSize);
+    if (systemSize) {
+      ASSERT_TRUE(GetFileVersionInfoA(file.c_str(), 0, systemSize, system.data())) << file;
+    }
+    FileReader f;
+    ASSERT_EQ(f.OpenRead(file), 0) << file;
+    uint32_t at = 0, size = 0;
+    const int found = FindPeVersionResource(f, &at, &size);
+    ASSERT_EQ(found == 0, systemSize != 0) << file;
+    if (found != 0) continue;
+    ++withVersion;
+    std::vector<char> ours(size);
+    ASSERT_EQ(f.Seek(at), 0);
+    ASSERT_EQ(f.ReadExact(ours.data(), size), 0);
+    const size_t length = static_cast<unsigned char>(ours[0]) | static_cast<unsigned char>(ours[1]) << 8;
+    ASSERT_LE(length, system.size()) << file;
+    EXPECT_EQ(std::string(ours.data(), length), std::string(system.data(), length)) << file;
+  }
+  EXPECT_GE(withVersion, 10) << files.size() << " programs";
+  EXPECT_LT(withVersion, static_cast<int>(files.size()));
 }
 
 TEST(SystemDocuments, EditTimeInHoursAndMinutes) {
