@@ -63,6 +63,68 @@ void Store(MetaExtractor& x, int item, const PROPVARIANT& v) {
   }
 }
 
+// The file as the structured storage sees it: reads go through the entry's
+// file reader, so the bytes already read for the structural check are not
+// read again, and the system neither opens the file a second time nor
+// locks ranges of it. Read-only; lives on the stack and outlives every
+// storage object opened on it.
+class CReaderLockBytes final : public ILockBytes {
+ public:
+  CReaderLockBytes(FileReader& f, int64_t size) : f_(f), size_(size) {}
+  CReaderLockBytes(const CReaderLockBytes&) = delete;
+  CReaderLockBytes& operator=(const CReaderLockBytes&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_ILockBytes)) {
+      *out = static_cast<ILockBytes*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs_; }
+
+  HRESULT STDMETHODCALLTYPE ReadAt(ULARGE_INTEGER at, void* buf, ULONG n, ULONG* got) override {
+    ULONG dummy = 0;
+    if (!got) got = &dummy;
+    *got = 0;
+    if (at.QuadPart >= static_cast<uint64_t>(size_)) return S_OK;
+    if (f_.Seek(static_cast<int64_t>(at.QuadPart)) != 0) return STG_E_READFAULT;
+    uint32_t read = n;
+    if (f_.ReadUpTo(buf, &read) != 0) return STG_E_READFAULT;
+    *got = read;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE WriteAt(ULARGE_INTEGER, const void*, ULONG, ULONG* written) override {
+    if (written) *written = 0;
+    return STG_E_ACCESSDENIED;
+  }
+  HRESULT STDMETHODCALLTYPE Flush() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override { return STG_E_ACCESSDENIED; }
+  HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override {
+    return STG_E_INVALIDFUNCTION;
+  }
+  HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override {
+    return STG_E_INVALIDFUNCTION;
+  }
+  HRESULT STDMETHODCALLTYPE Stat(STATSTG* stat, DWORD) override {
+    if (!stat) return STG_E_INVALIDPOINTER;
+    *stat = STATSTG{};
+    stat->type = STGTY_LOCKBYTES;
+    stat->cbSize.QuadPart = static_cast<uint64_t>(size_);
+    stat->grfMode = STGM_READ | STGM_SHARE_EXCLUSIVE;
+    return S_OK;
+  }
+
+ private:
+  FileReader& f_;
+  int64_t size_;
+  ULONG refs_ = 1;
+};
+
 }  // namespace
 
 std::string EditTimeText(uint64_t duration) {
@@ -75,15 +137,13 @@ std::string EditTimeText(uint64_t duration) {
 int ReadOleFile(MetaExtractor& x, const std::string& path) {
   FileReader& f = x.File();
   if (f.OpenRead(path) != 0) return -5;
-  const int sound = CheckCompoundFile(f);
-  f.Close();
-  if (sound != 0) return -2;
-  const int units = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  if (units <= 0) return -5;
-  std::wstring wide(static_cast<size_t>(units), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], units);
+  int64_t size = 0;
+  if (f.Size(&size) != 0) return -5;
+  if (CheckCompoundFile(f) != 0) return -2;
+  CReaderLockBytes bytes(f, size);
   CKComPtr<IStorage> storage;
-  if (FAILED(StgOpenStorage(wide.c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, nullptr, 0, storage.Out()))) {
+  if (FAILED(StgOpenStorageOnILockBytes(&bytes, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, nullptr, 0,
+                                        storage.Out()))) {
     return -2;
   }
   CKComPtr<IPropertySetStorage> sets;

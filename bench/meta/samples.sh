@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Makes a small set of sample files of one kind, for bench/meta/run.sh:
 #   media      WAVE, Ogg, Sun audio, AVI, MP4, MOV, WMV, MPEG (ffmpeg, sox)
-#   documents  PDF, HTML, PNG, GIF, BMP, ICO (ImageMagick), a program (EXE
-#              from the Windows build) and, when the shared sample corpus is
-#              there, a Word and an Excel file copied from it at run time.
+#   documents  PDF, HTML, PNG, GIF, BMP, ICO (ImageMagick), a program with
+#              a version resource (from the Windows build) and, when the
+#              shared sample corpus is there, a Word and an Excel file
+#              copied from it at run time.
 # Usage: bench/meta/samples.sh media|documents OUTDIR [build/win64]
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
@@ -50,7 +51,9 @@ documents)
   pdf "$OUT/page.pdf"
   printf '<html><head><title>A page</title><meta name="author" content="Velto">\n' >"$OUT/page.html"
   printf '<meta name="DC.subject" content="Tests"></head><body>%s</body></html>\n' "$(seq 1 400)" >>"$OUT/page.html"
-  [ -f "$WIN/bench/bare_read.exe" ] && cp "$WIN/bench/bare_read.exe" "$OUT/program.exe"
+  for p in "$WIN/tests/docs/version_sample.exe" "$WIN/bench/bare_read.exe"; do
+    [ -f "$p" ] && { cp "$p" "$OUT/program.exe"; break; }
+  done
   for f in ole/doc.doc ole/xls.xls; do [ -f "$CORPUS/$f" ] && cp "$CORPUS/$f" "$OUT/"; done
   ;;
 *) echo "usage: $0 media|documents OUTDIR [build/win64]" >&2; exit 2 ;;
