@@ -38,6 +38,16 @@ HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
   return hwnd;
 }
 
+void CListeFic::RelabelColumns() {
+  const auto& cols = Columns();
+  for (size_t i = 0; i < cols.size(); ++i) {
+    LVCOLUMNA col = {};
+    col.mask = LVCF_TEXT;
+    col.pszText = const_cast<char*>(Txt(ColumnTitleId(cols[i])));
+    SendMessageA(Hwnd(), LVM_SETCOLUMNA, i, reinterpret_cast<LPARAM>(&col));
+  }
+}
+
 const std::string& CListeFic::CellText(int row, int column) const {
   static const std::string empty;
   if (row < 0 || row >= model_.Count()) return empty;

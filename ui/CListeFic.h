@@ -22,6 +22,9 @@ class CListeFic : public CListeCourante, public CKListView {
   static const std::vector<int>& Columns();
 
   HWND Create(HWND owner, HINSTANCE inst, int id, bool visible);
+  // The column titles again, in the current language.
+  void RelabelColumns();
+  using CListeCourante::RefreshStatus;
 
   // The cell text of a row and column, for LVN_GETDISPINFO.
   const std::string& CellText(int row, int column) const;

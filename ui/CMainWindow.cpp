@@ -2,13 +2,27 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
 #include "os/CNoms.h"
+#include "os/AsciiText.h"
 #include "os/CurrentDir.h"
 #include "res/resource.h"
 #include "ui/CListKeys.h"
 #include "ui/CMessages.h"
+#include "ui/CRebarLabels.h"
+
+namespace {
+
+constexpr UINT_PTR kTimerRecalc = 1;
+// The pause in typing after which an immediate recompute runs.
+constexpr UINT kRecalcDelay = 300;
+// The first favourite expression's command id.
+constexpr int kFirstFavourite = 50000;
+
+}  // namespace
 
 bool CMainWindow::Create(HINSTANCE inst, const std::string& title) {
   inst_ = inst;
@@ -44,14 +58,26 @@ void CMainWindow::Show(int showCommand, bool maximised) {
 LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE: OnCreate(); return 0;
-    case WM_SIZE: OnSize(LOWORD(lp), HIWORD(lp)); return 0;
+    case WM_SIZE: Layout(); return 0;
     case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lp));
-    case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
+    case WM_COMMAND:
+      if (lp && OnComboCommand(reinterpret_cast<HWND>(lp), HIWORD(wp))) return 0;
+      OnCommand(LOWORD(wp));
+      return 0;
+    case WM_TIMER:
+      if (wp == kTimerRecalc) {
+        KillTimer(hwnd_, kTimerRecalc);
+        RecomputeFromCombo();
+      }
+      return 0;
     case WM_VELTO_LOADED:
       list_.OnLoaded(wp);
+      rebar_.Directory().SetText(CurrentDirectory());
       UpdateCommandStates();
       return 0;
     case WM_INITMENUPOPUP: UpdateCommandStates(); return 0;
+    case WM_MENUSELECT: OnMenuSelect(LOWORD(wp), HIWORD(wp)); return 0;
+    case WM_EXITMENULOOP: list_.ShowFocusedState(); return 0;
     case WM_SETFOCUS: SetFocus(list_.Hwnd()); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     default: return DefWindowProcA(hwnd_, msg, wp, lp);
@@ -59,24 +85,71 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void CMainWindow::OnCreate() {
+  NONCLIENTMETRICSA ncm = {};
+  ncm.cbSize = sizeof ncm;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+    messageFont_.Reset(CreateFontIndirectA(&ncm.lfMessageFont));
+  HFONT fixed = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+  HFONT message = messageFont_.Get() ? messageFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  rebar_.Create(hwnd_, inst_, IDC_REBAR);
+  CConfig& c = Config();
+  CKCombo& exp = rebar_.Expression();
+  CKCombo& dir = rebar_.Directory();
+  CKCombo& fil = rebar_.Filter();
+  exp.SetFont(c.ff_c_exp ? fixed : message);
+  dir.SetFont(message);
+  fil.SetFont(c.ff_c_fil ? fixed : message);
+  exp.LoadHistory(c.combo_exp);
+  dir.LoadHistory(c.combo_rep);
+  fil.LoadHistory(c.combo_fil);
+  exp.SetText(c.exp.Get());
+  fil.SetText(c.fil.Get());
   status_.Create(hwnd_, inst_, IDC_STATUS);
   list_.Create(hwnd_, inst_, IDC_LIST, true);
+  if (c.ff_lf) SendMessageA(list_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fixed), FALSE);
   list_.SetStatusbar(&status_);
   LabelMenu();
+  Langue().SetRelabel([this] { Relabel(); });
   UpdateCommandStates();
 }
 
-void CMainWindow::OnSize(int cx, int cy) {
+void CMainWindow::Layout() {
   if (!status_.Hwnd()) return;
+  RECT client;
+  GetClientRect(hwnd_, &client);
   SendMessageA(status_.Hwnd(), WM_SIZE, 0, 0);
+  SendMessageA(rebar_.Hwnd(), WM_SIZE, 0, 0);
   status_.Layout();
   RECT sr;
   GetWindowRect(status_.Hwnd(), &sr);
-  const int statusHeight = sr.bottom - sr.top;
-  MoveWindow(list_.Hwnd(), 0, 0, cx, cy > statusHeight ? cy - statusHeight : 0, TRUE);
+  const int top = rebar_.Height();
+  const int bottom = client.bottom - (sr.bottom - sr.top);
+  MoveWindow(list_.Hwnd(), 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
 }
 
 LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
+  switch (hdr->code) {
+    case RBN_HEIGHTCHANGE: Layout(); return 0;
+    case RBN_CHILDSIZE: {
+      NMREBARCHILDSIZE* nm = reinterpret_cast<NMREBARCHILDSIZE*>(hdr);
+      if (nm->wID == CRebar::kDirectory) rebar_.Directory().OnChildSize(nm);
+      return 0;
+    }
+    case CBEN_ENDEDITA: {
+      const NMCBEENDEDITA* nm = reinterpret_cast<NMCBEENDEDITA*>(hdr);
+      OnComboEnd(hdr->hwndFrom, nm->fChanged != FALSE, nm->iWhy);
+      return FALSE;
+    }
+    case CBEN_ENDEDITW: {
+      const NMCBEENDEDITW* nm = reinterpret_cast<NMCBEENDEDITW*>(hdr);
+      OnComboEnd(hdr->hwndFrom, nm->fChanged != FALSE, nm->iWhy);
+      return FALSE;
+    }
+    case TTN_GETDISPINFOA:
+    case TTN_GETDISPINFOW: OnTooltip(hdr); return 0;
+    case TBN_DROPDOWN: OnDropDown(reinterpret_cast<NMTOOLBARA*>(hdr)); return TBDDRET_DEFAULT;
+    default: break;
+  }
   if (hdr->hwndFrom != list_.Hwnd()) return 0;
   switch (hdr->code) {
     case LVN_GETDISPINFOA: list_.OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(hdr)); break;
@@ -127,10 +200,77 @@ void CMainWindow::Reload() {
   list_.LoadDirectory("", true);
 }
 
-std::string CMainWindow::ExpressionText() const {
-  // The expression combo's text goes here once the rebar holds the combo;
-  // until then the stored expression is the one in force.
-  return Config().exp.Get();
+std::string CMainWindow::ExpressionText() { return rebar_.Expression().Text(); }
+
+void CMainWindow::RecomputeFromCombo() {
+  list_.Recompute(ExpressionText());
+  UpdateCommandStates();
+}
+
+void CMainWindow::LoadTypedDirectory(const std::string& dir) {
+  if (dir.empty()) return;
+  list_.Pending().threaded = true;
+  list_.Pending().addToHistory = true;
+  if (list_.LoadDirectory(dir, true) == 0) rebar_.Directory().PutFirst(dir);
+  else rebar_.Directory().SetText(CurrentDirectory());
+  UpdateCommandStates();
+}
+
+void CMainWindow::ReloadWithFilter(const std::string& filter) {
+  const std::string trimmed = Trim(filter, " \t");
+  if (trimmed != Config().fil.Get()) Config().fil.Set(trimmed);
+  rebar_.Filter().PutFirst(trimmed);
+  Reload();
+  UpdateCommandStates();
+}
+
+void CMainWindow::OnComboEnd(HWND from, bool changed, int why) {
+  if (why == CBENF_ESCAPE) return;
+  CRebar& r = rebar_;
+  const bool enter = why == CBENF_RETURN;
+  if (from == r.Expression().Hwnd()) {
+    const std::string text = r.Expression().Text();
+    if (!enter && (!changed || Trim(text, " \t") == Config().exp.Get())) return;
+    KillTimer(hwnd_, kTimerRecalc);
+    RecomputeFromCombo();
+    r.Expression().PutFirst(Config().exp.Get());
+  } else if (from == r.Directory().Hwnd()) {
+    const std::string text = r.Directory().Text();
+    if (!enter && (!changed || text == CurrentDirectory())) return;
+    LoadTypedDirectory(text);
+  } else if (from == r.Filter().Hwnd()) {
+    const std::string text = r.Filter().Text();
+    if (!enter && (!changed || Trim(text, " \t") == Config().fil.Get())) return;
+    ReloadWithFilter(text);
+  }
+}
+
+bool CMainWindow::OnComboCommand(HWND from, int code) {
+  CRebar& r = rebar_;
+  CKCombo* combo = from == r.Expression().Hwnd()  ? &r.Expression()
+                   : from == r.Directory().Hwnd() ? static_cast<CKCombo*>(&r.Directory())
+                   : from == r.Filter().Hwnd()    ? &r.Filter()
+                                                  : nullptr;
+  if (!combo) return false;
+  if (code == CBN_EDITCHANGE && combo == &r.Expression() && Config().recalc_imm) {
+    // Typing restarts the wait: the names are computed once typing pauses.
+    SetTimer(hwnd_, kTimerRecalc, kRecalcDelay, nullptr);
+  } else if (code == CBN_SELENDOK) {
+    const int at = static_cast<int>(SendMessageA(from, CB_GETCURSEL, 0, 0));
+    const std::vector<std::string> texts = combo->History();
+    if (at < 0 || at >= static_cast<int>(texts.size())) return true;
+    const std::string picked = texts[at];
+    combo->SetText(picked);
+    if (combo == &r.Expression()) {
+      list_.Recompute(picked);
+      UpdateCommandStates();
+    } else if (combo == &r.Directory()) {
+      LoadTypedDirectory(picked);
+    } else {
+      ReloadWithFilter(picked);
+    }
+  }
+  return true;
 }
 
 void CMainWindow::OnCommand(int id) {
@@ -159,9 +299,14 @@ void CMainWindow::OnCommand(int id) {
     case CMD_COPY: list_.RunOperation(COpKind::Copy); break;
     case CMD_UNDO: list_.Undo(); break;
     case CMD_REDO: list_.Redo(); break;
-    case CMD_MANUAL_RENAME:
-      EditFocusedName();
+    case CMD_MANUAL_RENAME: EditFocusedName(); break;
+    case CMD_ADD_COMBO: rebar_.Directory().AddIfAbsent(rebar_.Directory().Text(), false); break;
+    case CMD_LOCK_BANDS:
+      Config().verr_bandes.Set(!Config().verr_bandes);
+      rebar_.Lock(Config().verr_bandes);
       break;
+    case CMD_NEXT_CONTROL: CycleFocus(+1); break;
+    case CMD_PREV_CONTROL: CycleFocus(-1); break;
     default: return;
   }
   if (hwnd_) UpdateCommandStates();
@@ -169,12 +314,12 @@ void CMainWindow::OnCommand(int id) {
 
 // The commands OnCommand carries out; every other menu item stays greyed.
 bool CMainWindow::Handles(int id) {
-  static constexpr int kHandled[] = {CMD_EXIT,          CMD_RELOAD,     CMD_SUBDIRS,       CMD_STOP_LOAD,
-                                     CMD_PARENT_DIR,    CMD_FILE_DIR,   CMD_BACK,          CMD_FORWARD,
-                                     CMD_ALL,           CMD_NONE,       CMD_INVERT,        CMD_SELECT,
-                                     CMD_UNSELECT,      CMD_SEL_TOGGLE, CMD_HIGHLIGHT_SEL, CMD_FIRST_SELECTED,
-                                     CMD_NEXT_SELECTED, CMD_FIND_NEXT,  CMD_RECOMPUTE,     CMD_RENAME,
-                                     CMD_COPY,          CMD_UNDO,       CMD_REDO,          CMD_MANUAL_RENAME};
+  static constexpr int kHandled[] = {
+      CMD_EXIT,       CMD_RELOAD,        CMD_SUBDIRS,        CMD_STOP_LOAD,     CMD_PARENT_DIR,   CMD_FILE_DIR,
+      CMD_BACK,       CMD_FORWARD,       CMD_ALL,            CMD_NONE,          CMD_INVERT,       CMD_SELECT,
+      CMD_UNSELECT,   CMD_SEL_TOGGLE,    CMD_HIGHLIGHT_SEL,  CMD_FIRST_SELECTED, CMD_NEXT_SELECTED, CMD_FIND_NEXT,
+      CMD_RECOMPUTE,  CMD_RENAME,        CMD_COPY,           CMD_UNDO,          CMD_REDO,         CMD_MANUAL_RENAME,
+      CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL};
   for (int h : kHandled)
     if (h == id) return true;
   return false;
@@ -187,30 +332,138 @@ void CMainWindow::EditFocusedName() {
   SendMessageA(list_.Hwnd(), LVM_EDITLABELA, row, 0);
 }
 
-// Greys the items of a menu and its submenus whose command has no handler.
-static void GreyUnhandled(HMENU menu, bool (*handles)(int)) {
+bool CMainWindow::CommandEnabled(int id) {
+  switch (id) {
+    case CMD_UNDO: return list_.Operations().CanUndo();
+    case CMD_REDO: return list_.Operations().CanRedo();
+    case CMD_BACK: return list_.History().CanMove(-1);
+    case CMD_FORWARD: return list_.History().CanMove(+1);
+    case CMD_STOP_LOAD: return list_.Loading();
+    default: return Handles(id);
+  }
+}
+
+// Enables the items of a menu and its submenus whose command can run now.
+template <typename F>
+static void EnableItems(HMENU menu, F enabled) {
   const int n = GetMenuItemCount(menu);
   for (int i = 0; i < n; ++i) {
     if (HMENU sub = GetSubMenu(menu, i)) {
-      GreyUnhandled(sub, handles);
+      EnableItems(sub, enabled);
       continue;
     }
     const UINT id = GetMenuItemID(menu, i);
-    if (id != static_cast<UINT>(-1) && id != 0 && !handles(static_cast<int>(id)))
-      EnableMenuItem(menu, i, MF_BYPOSITION | MF_GRAYED);
+    if (id != static_cast<UINT>(-1) && id != 0)
+      EnableMenuItem(menu, i, MF_BYPOSITION | (enabled(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
   }
 }
 
 void CMainWindow::UpdateCommandStates() {
-  HMENU bar = GetMenu(hwnd_);
-  if (!bar) return;
-  GreyUnhandled(bar, &CMainWindow::Handles);
-  auto enable = [bar](int id, bool on) { EnableMenuItem(bar, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
-  enable(CMD_UNDO, list_.Operations().CanUndo());
-  enable(CMD_REDO, list_.Operations().CanRedo());
-  enable(CMD_BACK, list_.History().CanMove(-1));
-  enable(CMD_FORWARD, list_.History().CanMove(+1));
-  enable(CMD_STOP_LOAD, list_.Loading());
+  auto enabled = [this](int id) { return CommandEnabled(id); };
+  if (HMENU bar = GetMenu(hwnd_)) {
+    EnableItems(bar, enabled);
+    CheckMenuItem(bar, CMD_LOCK_BANDS, MF_BYCOMMAND | (Config().verr_bandes ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(bar, CMD_SUBDIRS, MF_BYCOMMAND | (Config().recurse ? MF_CHECKED : MF_UNCHECKED));
+  }
+  for (CKToolbar* t : rebar_.Toolbars())
+    for (const CKBouton& b : t->Buttons())
+      if (b.image != CKBouton::kSeparator) t->Enable(b.command, enabled(b.command));
+  const CConfig& c = Config();
+  const struct {
+    int command;
+    bool shown;
+  } groups[] = {{CMD_GRP_BASE, c.aff_grp_base},   {CMD_GRP_AUDIO, c.aff_grp_audio}, {CMD_GRP_ID3V1, c.aff_grp_id3v1},
+                {CMD_GRP_AUDTAG, c.aff_grp_audtag}, {CMD_GRP_VIDEO, c.aff_grp_video}, {CMD_GRP_VIDTAG, c.aff_grp_vidtag},
+                {CMD_GRP_IMG, c.aff_grp_img},     {CMD_GRP_EXIF, c.aff_grp_exif},   {CMD_GRP_IPTC, c.aff_grp_iptc},
+                {CMD_GRP_DOC, c.aff_grp_doc},     {CMD_GRP_EXE, c.aff_grp_exe}};
+  for (CKToolbar* t : rebar_.Toolbars()) {
+    for (const auto& g : groups) t->Check(g.command, g.shown);
+    t->Check(CMD_SUBDIRS, c.recurse);
+  }
+}
+
+void CMainWindow::Relabel() {
+  LabelMenu();
+  rebar_.Relabel();
+  list_.RelabelColumns();
+  status_.Layout();
+  list_.RefreshStatus();
+}
+
+void CMainWindow::OnMenuSelect(int id, UINT flags) {
+  if (flags == 0xFFFF) return;  // the menu closed: WM_EXITMENULOOP restores the text
+  std::string text;
+  if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id > 0) {
+    if (id < kFirstFavourite) {
+      text = Txt(-id);
+    } else if (id - kFirstFavourite < Config().favoris_exp.Count()) {
+      char buf[1040];
+      std::snprintf(buf, sizeof buf, "%.1024s", Config().favoris_exp.At(id - kFirstFavourite).c_str());
+      text = buf;
+    }
+  }
+  status_.SetText(CStatusbar::kText, text);
+}
+
+// The group buttons' command ids, in order from 40000, and their names' text ids.
+static int GroupNameId(int command) {
+  static constexpr int kNames[] = {266, 267, 268, 269, 270, 271, 272, 273, 274, 276, 277};
+  const int i = command - CMD_GRP_AUDIO;
+  return i >= 0 && i < static_cast<int>(sizeof kNames / sizeof kNames[0]) ? kNames[i] : 0;
+}
+
+void CMainWindow::OnTooltip(NMHDR* hdr) {
+  const int id = static_cast<int>(hdr->idFrom);
+  if (const int group = GroupNameId(id)) {
+    char buf[512];
+    std::snprintf(buf, sizeof buf, Txt(275), Txt(group));
+    tip_ = buf;
+  } else {
+    const char* text = Langue().Text(-id);
+    tip_ = text ? text : "???";
+  }
+  if (hdr->code == TTN_GETDISPINFOA) {
+    reinterpret_cast<NMTTDISPINFOA*>(hdr)->lpszText = const_cast<char*>(tip_.c_str());
+  } else {
+    NMTTDISPINFOW* w = reinterpret_cast<NMTTDISPINFOW*>(hdr);
+    MultiByteToWideChar(CP_ACP, 0, tip_.c_str(), -1, w->szText, sizeof w->szText / sizeof w->szText[0]);
+    w->szText[sizeof w->szText / sizeof w->szText[0] - 1] = 0;
+    w->lpszText = w->szText;
+  }
+}
+
+// Back and Forward drop down the directories that way, nearest first.
+void CMainWindow::OnDropDown(NMTOOLBARA* nm) {
+  const int step = nm->iItem == CMD_BACK ? -1 : nm->iItem == CMD_FORWARD ? +1 : 0;
+  if (!step) return;
+  const CNavHistory& h = list_.History();
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return;
+  int items = 0;
+  for (int i = h.Index() + step; i >= 0 && i < static_cast<int>(h.Dirs().size()) && items < 15; i += step, ++items)
+    AppendMenuA(menu, MF_STRING, 1 + items, h.Dirs()[i].c_str());
+  RECT r = nm->rcButton;
+  MapWindowPoints(nm->hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  const int chosen = items ? TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, r.left, r.bottom, 0, hwnd_, nullptr) : 0;
+  DestroyMenu(menu);
+  if (chosen > 0) Navigate(step * chosen);
+  UpdateCommandStates();
+}
+
+void CMainWindow::CycleFocus(int step) {
+  const HWND order[] = {rebar_.Expression().Edit(), rebar_.Directory().Edit(), rebar_.Filter().Edit(), list_.Hwnd()};
+  const int n = static_cast<int>(sizeof order / sizeof order[0]);
+  const HWND focus = GetFocus();
+  int at = n - 1;
+  for (int i = 0; i < n; ++i)
+    if (order[i] && (order[i] == focus || IsChild(order[i], focus))) at = i;
+  for (int k = 1; k <= n; ++k) {
+    const HWND next = order[((at + step * k) % n + n) % n];
+    if (next && IsWindowVisible(next)) {
+      SetFocus(next);
+      return;
+    }
+  }
 }
 
 // The menu resource carries placeholders; the texts come from the table.
@@ -231,6 +484,13 @@ void CMainWindow::OnDestroy() {
     Config().fen_princ_posdim.Set(RECT{n.left, n.top, n.right - n.left, n.bottom - n.top});
     Config().fen_princ_au_max.Set(wp.showCmd == SW_SHOWMAXIMIZED || IsZoomed(hwnd_));
   }
+  KillTimer(hwnd_, kTimerRecalc);
+  Langue().SetRelabel(nullptr);
+  CConfig& c = Config();
+  rebar_.Expression().SaveHistory(c.combo_exp);
+  rebar_.Directory().SaveHistory(c.combo_rep);
+  rebar_.Filter().SaveHistory(c.combo_fil);
+  rebar_.Save();
   list_.StopLoading(false);
   PostQuitMessage(0);
 }

@@ -1,0 +1,208 @@
+// The toolbar bands, the combos, the status-bar menu help and the language
+// switch of the main window, driven by messages as a user would.
+#include "WindowFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<int> Ids(const std::vector<CBandeEntry>& bands) {
+  std::vector<int> ids;
+  for (const CBandeEntry& b : bands) ids.push_back(b.id);
+  return ids;
+}
+
+std::string BandText(HWND rebar, int id) {
+  char text[128] = "";
+  REBARBANDINFOA band = {};
+  band.cbSize = sizeof band;
+  band.fMask = RBBIM_TEXT;
+  band.lpText = text;
+  band.cch = sizeof text;
+  SendMessageA(rebar, RB_GETBANDINFOA, SendMessageA(rebar, RB_IDTOINDEX, id, 0), reinterpret_cast<LPARAM>(&band));
+  return text;
+}
+
+std::string MenuText(HWND hwnd, int id) {
+  char text[256] = "";
+  GetMenuStringA(GetMenu(hwnd), id, text, sizeof text, MF_BYCOMMAND);
+  return text;
+}
+
+std::string HeaderText(HWND list, int column) {
+  char text[128] = "";
+  LVCOLUMNA col = {};
+  col.mask = LVCF_TEXT;
+  col.pszText = text;
+  col.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&col));
+  return text;
+}
+
+}  // namespace
+
+TEST_F(Window, BandsComeInTheStoredOrderOrTheDefaultOne) {
+  const std::vector<int> byDefault = {1, 2, 3, 4, 5, 6, 7};
+  struct Case {
+    const char* label;
+    std::vector<std::string> stored;
+    std::vector<int> ids;
+    std::vector<bool> newRows;  // of the first bands
+  } const cases[] = {
+      {"nothing stored", {}, byDefault, {false, false, false, true, true, false, false}},
+      {"stored bands first, the missing ones after", {"7 1 150", "1 0 0", "4 1 0"}, {7, 1, 4, 2, 3, 5, 6},
+       {true, false, true}},
+      {"a band twice", {"1 0 0", "2 0 0", "1 1 0"}, byDefault, {}},
+      {"an unknown band", {"3 0 0", "9 0 0"}, byDefault, {}},
+      {"band zero", {"0 0 0"}, byDefault, {}},
+      {"an unreadable entry", {"2 0 0", "two"}, byDefault, {}},
+  };
+  for (const Case& c : cases) {
+    Config().rebar.Assign(c.stored);
+    CMainWindow other;
+    ASSERT_TRUE(other.Create(GetModuleHandleA(nullptr), "Velto")) << c.label;
+    const std::vector<CBandeEntry> bands = other.Rebar().Bands();
+    EXPECT_EQ(Ids(bands), c.ids) << c.label;
+    for (size_t i = 0; i < c.newRows.size() && i < bands.size(); ++i)
+      EXPECT_EQ(bands[i].newRow, c.newRows[i]) << c.label << " band " << bands[i].id;
+    DestroyWindow(other.Hwnd());
+    // The bands are stored back in display order.
+    std::vector<std::string> saved;
+    for (int i = 0; i < Config().rebar.Count(); ++i) saved.push_back(Config().rebar.At(i));
+    EXPECT_EQ(Ids(CRebar::Order(saved)), c.ids) << c.label;
+    EXPECT_EQ(static_cast<int>(saved.size()), CRebar::kBandCount) << c.label;
+  }
+  Langue().SetRelabel([this] { win.Relabel(); });
+}
+
+TEST_F(Window, LockingTheBandsTakesEveryGripperAway) {
+  HWND rebar = win.Rebar().Hwnd();
+  for (bool locked : {true, false}) {
+    Cmd(CMD_LOCK_BANDS);
+    EXPECT_EQ(Config().verr_bandes.Get(), locked);
+    const int n = static_cast<int>(SendMessageA(rebar, RB_GETBANDCOUNT, 0, 0));
+    ASSERT_EQ(n, CRebar::kBandCount);
+    for (int i = 0; i < n; ++i) {
+      REBARBANDINFOA band = {};
+      band.cbSize = sizeof band;
+      band.fMask = RBBIM_STYLE;
+      SendMessageA(rebar, RB_GETBANDINFOA, i, reinterpret_cast<LPARAM>(&band));
+      EXPECT_EQ((band.fStyle & RBBS_NOGRIPPER) != 0, locked) << i;
+    }
+  }
+}
+
+TEST_F(Window, ToolbarButtonsFollowTheirMenuItems) {
+  Config().exp.Set("n_%f");
+  for (int step = 0; step < 2; ++step) {
+    for (CKToolbar* t : win.Rebar().Toolbars()) {
+      for (const CKBouton& b : t->Buttons()) {
+        if (b.image == CKBouton::kSeparator) continue;
+        const UINT state = GetMenuState(GetMenu(win.Hwnd()), b.command, MF_BYCOMMAND);
+        const bool hasItem = state != static_cast<UINT>(-1);
+        const bool menuOn = hasItem && !(state & (MF_GRAYED | MF_DISABLED));
+        EXPECT_EQ(t->Enabled(b.command), hasItem ? menuOn : CMainWindow::Handles(b.command))
+            << b.command << " step " << step;
+      }
+    }
+    // A rename makes Undo possible: the button comes alive with the item.
+    EXPECT_EQ(win.Rebar().Toolbars()[0]->Enabled(CMD_UNDO), step == 1);
+    SelectInOrder({"a.txt"});
+    Cmd(CMD_RENAME);
+  }
+}
+
+TEST_F(Window, TheDirectoryComboLoadsWhatIsTyped) {
+  CKComboRep& dir = win.Rebar().Directory();
+  Type(dir, tree.Path("sub"), true);
+  EXPECT_GE(Row("e.txt"), 0);
+  EXPECT_EQ(dir.History().front(), tree.Path("sub"));
+  // A directory that does not exist: the box says so, nothing else changes.
+  const std::string before = CurrentDirectory();
+  CDialogWatcher watcher(IDOK, 15000, GetCurrentProcessId());
+  Type(dir, tree.Path("missing"), true);
+  watcher.Stop();
+  EXPECT_TRUE(watcher.Join());
+  EXPECT_EQ(CurrentDirectory(), before);
+  EXPECT_GE(Row("e.txt"), 0);
+  EXPECT_EQ(dir.Text(), before);
+  // Add the directory: the typed text goes first in the list, once.
+  Type(dir, "C:\\somewhere", false);
+  Cmd(CMD_ADD_COMBO);
+  Cmd(CMD_ADD_COMBO);
+  const std::vector<std::string> list = dir.History();
+  EXPECT_EQ(list.front(), "C:\\somewhere");
+  EXPECT_EQ(std::count(list.begin(), list.end(), "C:\\somewhere"), 1);
+}
+
+TEST_F(Window, TheFilterComboReloadsWithItsFilter) {
+  Type(win.Rebar().Filter(), "[ab]*", true);
+  EXPECT_EQ(Config().fil.Get(), "[ab]*");
+  EXPECT_GE(Row("a.txt"), 0);
+  EXPECT_GE(Row("b.txt"), 0);
+  EXPECT_EQ(Row("c.txt"), -1);
+  Type(win.Rebar().Filter(), "", true);
+  EXPECT_GE(Row("c.txt"), 0);
+}
+
+TEST_F(Window, ImmediateRecomputeFollowsTypingOnlyWhenAsked) {
+  SelectInOrder({"b.txt"});
+  for (bool immediate : {false, true}) {
+    Config().recalc_imm.Set(immediate);
+    const std::string typed = immediate ? "on_%f" : "off_%f";
+    Type(win.Rebar().Expression(), typed, false);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 800) {
+      Pump();
+      Sleep(10);
+    }
+    EXPECT_EQ(Future("b.txt"), immediate ? "on_b.txt" : "") << immediate;
+  }
+}
+
+TEST_F(Window, HighlightedMenuItemsShowTheirHelp) {
+  Config().favoris_exp.Assign({"%b_fav.%e"});
+  Focus("a.txt");
+  HMENU bar = GetMenu(win.Hwnd());
+  struct Case {
+    int id;
+    UINT flags;
+    std::string shown;
+  } const cases[] = {
+      {CMD_UNDO, MF_HILITE, Txt(-CMD_UNDO)},
+      {CMD_OPTIONS, MF_HILITE, Txt(-CMD_OPTIONS)},
+      {50000, MF_HILITE, "%b_fav.%e"},
+      {50001, MF_HILITE, ""},  // no such favourite
+      {0, MF_POPUP | MF_HILITE, ""},
+  };
+  for (const Case& c : cases) {
+    SendMessageA(win.Hwnd(), WM_MENUSELECT, MAKEWPARAM(c.id, c.flags), reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(win.Status().Text(CStatusbar::kText), c.shown) << c.id;
+  }
+  EXPECT_FALSE(std::string(Txt(-CMD_UNDO)).empty());
+  SendMessageA(win.Hwnd(), WM_EXITMENULOOP, 0, 0);
+  EXPECT_EQ(win.Status().Text(CStatusbar::kText), "a.txt");
+  Config().favoris_exp.Assign({});
+}
+
+TEST_F(Window, ALanguageSwitchRelabelsTheWholeWindow) {
+  HWND rebar = win.Rebar().Hwnd();
+  struct Case {
+    int language;
+    const char* filterBand;
+    const char* undoItem;
+  } const cases[] = {
+      {0, "Filtre", "&Annuler\tCtrl+U"},
+      {1, "Filter", "&Undo\tCtrl+U"},
+  };
+  for (const Case& c : cases) {
+    Langue().SetLanguage(c.language, false);
+    EXPECT_EQ(BandText(rebar, CRebar::kFilter), c.filterBand);
+    EXPECT_EQ(BandText(rebar, CRebar::kExpression), Txt(28));
+    EXPECT_EQ(MenuText(win.Hwnd(), CMD_UNDO), c.undoItem);
+    EXPECT_EQ(HeaderText(List().Hwnd(), 0), Txt(ColumnTitleId(0)));
+    char sel[64];
+    std::snprintf(sel, sizeof sel, Txt(324), static_cast<int>(List().Model().Selection().size()), List().Model().Count());
+    EXPECT_EQ(win.Status().Text(CStatusbar::kSel), sel);
+  }
+}
