@@ -16,9 +16,8 @@
 
 namespace {
 
-constexpr UINT_PTR kTimerRecalc = 1;
-// The pause in typing after which an immediate recompute runs.
-constexpr UINT kRecalcDelay = 300;
+// The pause in typing after which an immediate recompute starts.
+constexpr UINT kRecalcDelay = 150;
 // The first favourite expression's command id.
 constexpr int kFirstFavourite = 50000;
 
@@ -67,9 +66,12 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kTimerRecalc) {
         KillTimer(hwnd_, kTimerRecalc);
-        RecomputeFromCombo();
+        list_.RecomputeInBackground(ExpressionText());
+      } else if (wp == kTimerGather) {
+        list_.GatherStep();
       }
       return 0;
+    case WM_VELTO_NAMES: list_.OnBackgroundNames(wp); return 0;
     case WM_VELTO_LOADED:
       list_.OnLoaded(wp);
       rebar_.Directory().SetText(CurrentDirectory());
@@ -253,7 +255,8 @@ bool CMainWindow::OnComboCommand(HWND from, int code) {
                                                   : nullptr;
   if (!combo) return false;
   if (code == CBN_EDITCHANGE && combo == &r.Expression() && Config().recalc_imm) {
-    // Typing restarts the wait: the names are computed once typing pauses.
+    // Each key restarts the wait: a run starts once typing pauses, on a
+    // worker thread, so keys typed while it runs are taken at once.
     SetTimer(hwnd_, kTimerRecalc, kRecalcDelay, nullptr);
   } else if (code == CBN_SELENDOK) {
     const int at = static_cast<int>(SendMessageA(from, CB_GETCURSEL, 0, 0));
@@ -485,6 +488,7 @@ void CMainWindow::OnDestroy() {
     Config().fen_princ_au_max.Set(wp.showCmd == SW_SHOWMAXIMIZED || IsZoomed(hwnd_));
   }
   KillTimer(hwnd_, kTimerRecalc);
+  KillTimer(hwnd_, kTimerGather);
   Langue().SetRelabel(nullptr);
   CConfig& c = Config();
   rebar_.Expression().SaveHistory(c.combo_exp);

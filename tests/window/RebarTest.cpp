@@ -135,6 +135,19 @@ TEST_F(Window, TheDirectoryComboLoadsWhatIsTyped) {
   EXPECT_EQ(std::count(list.begin(), list.end(), "C:\\somewhere"), 1);
 }
 
+TEST_F(Window, ComboHistoriesComeFromTheSettingsAndGoBackAtExit) {
+  Config().combo_fil.Assign({"*.jpg", "*.txt", "*.jpg", "a*"});
+  CMainWindow other;
+  ASSERT_TRUE(other.Create(GetModuleHandleA(nullptr), "Velto"));
+  EXPECT_EQ(other.Rebar().Filter().History(), (std::vector<std::string>{"*.jpg", "*.txt", "a*"}));
+  other.Rebar().Filter().PutFirst("a*");
+  DestroyWindow(other.Hwnd());
+  std::vector<std::string> saved;
+  for (int i = 0; i < Config().combo_fil.Count(); ++i) saved.push_back(Config().combo_fil.At(i));
+  EXPECT_EQ(saved, (std::vector<std::string>{"a*", "*.jpg", "*.txt"}));
+  Langue().SetRelabel([this] { win.Relabel(); });
+}
+
 TEST_F(Window, TheFilterComboReloadsWithItsFilter) {
   Type(win.Rebar().Filter(), "[ab]*", true);
   EXPECT_EQ(Config().fil.Get(), "[ab]*");
@@ -147,16 +160,35 @@ TEST_F(Window, TheFilterComboReloadsWithItsFilter) {
 
 TEST_F(Window, ImmediateRecomputeFollowsTypingOnlyWhenAsked) {
   SelectInOrder({"b.txt"});
-  for (bool immediate : {false, true}) {
-    Config().recalc_imm.Set(immediate);
-    const std::string typed = immediate ? "on_%f" : "off_%f";
-    Type(win.Rebar().Expression(), typed, false);
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 800) {
+  struct Step {
+    const char* typed;
+    bool enter;
+    DWORD waitMs;  // pumping messages after the step
+  };
+  struct Case {
+    const char* label;
+    bool immediate;
+    std::vector<Step> steps;
+    const char* future;
+  } const cases[] = {
+      {"off: typing alone computes nothing", false, {{"off_%f", false, 600}}, ""},
+      {"on: the names follow once typing pauses", true, {{"on_%f", false, 600}}, "on_b.txt"},
+      {"the last text typed wins", true, {{"one_%f", false, 200}, {"two_%f", false, 0}, {"three_%f", false, 600}},
+       "three_b.txt"},
+      {"Enter wins over a run started before it", true, {{"bg_%f", false, 170}, {"fg_%f", true, 600}}, "fg_b.txt"},
+  };
+  for (const Case& c : cases) {
+    Config().recalc_imm.Set(c.immediate);
+    for (const Step& s : c.steps) {
+      Type(win.Rebar().Expression(), s.typed, s.enter);
+      const DWORD start = GetTickCount();
+      while (GetTickCount() - start < s.waitMs || List().BackgroundRunning()) {
+        Pump();
+        Sleep(5);
+      }
       Pump();
-      Sleep(10);
     }
-    EXPECT_EQ(Future("b.txt"), immediate ? "on_b.txt" : "") << immediate;
+    EXPECT_EQ(Future("b.txt"), c.future) << c.label;
   }
 }
 

@@ -37,6 +37,7 @@ class Window : public ::testing::Test {
     c.recalc_imm.Set(false);
     c.verr_bandes.Set(false);
     c.rebar.Assign({});
+    for (CKProfileList* history : {&c.combo_exp, &c.combo_rep, &c.combo_fil}) history->Assign({});
     c.fil.Set("");
     c.tri_subitem.Set(0);
     c.tri_asc.Set(true);
