@@ -81,6 +81,13 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MENUSELECT: OnMenuSelect(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_EXITMENULOOP: list_.ShowFocusedState(); return 0;
     case WM_SETFOCUS: SetFocus(list_.Hwnd()); return 0;
+    case kWmDpiChanged: {
+      // Per-monitor aware: take the size the system proposes for the new monitor.
+      const RECT* r = reinterpret_cast<const RECT*>(lp);
+      SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_DESTROY: OnDestroy(); return 0;
     default: return DefWindowProcA(hwnd_, msg, wp, lp);
   }
@@ -108,7 +115,7 @@ void CMainWindow::OnCreate() {
   fil.SetText(c.fil.Get());
   status_.Create(hwnd_, inst_, IDC_STATUS);
   list_.Create(hwnd_, inst_, IDC_LIST, true);
-  if (c.ff_lf) SendMessageA(list_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fixed), FALSE);
+  SendMessageA(list_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(c.ff_lf ? fixed : message), FALSE);
   list_.SetStatusbar(&status_);
   LabelMenu();
   Langue().SetRelabel([this] { Relabel(); });

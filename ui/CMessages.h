@@ -15,3 +15,7 @@ constexpr UINT WM_VELTO_NAMES = WM_APP + 31;
 // recompute, and the slices in which a background run's copies are taken.
 constexpr UINT_PTR kTimerRecalc = 1;
 constexpr UINT_PTR kTimerGather = 2;
+
+// Sent to a per-monitor aware window moved to a monitor of another DPI; the
+// headers declare it only for newer targets than the program's.
+constexpr UINT kWmDpiChanged = 0x02E0;

@@ -8,21 +8,21 @@
 HWND CStatusbar::Create(HWND parent, HINSTANCE inst, int id) {
   hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
+  NONCLIENTMETRICSA ncm = {};
+  ncm.cbSize = sizeof ncm;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+    font_.Reset(CreateFontIndirectA(&ncm.lfStatusFont));
+  if (hwnd_ && font_.Get()) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   Layout();
   return hwnd_;
 }
 
 void CStatusbar::Layout() {
   if (!hwnd_) return;
-  NONCLIENTMETRICSA ncm = {};
-  ncm.cbSize = sizeof ncm;
-  CKGdi<HFONT> font;
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
-    font.Reset(CreateFontIndirectA(&ncm.lfStatusFont));
   int widths[3];
   {
     CKWindowDC dc(hwnd_);
-    CKSelectObject selected(dc.Get(), font.Get());
+    CKSelectObject selected(dc.Get(), font_.Get() ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     // Samples "Oper:999/999", "Sel size:9999.99 XX", "Sel:99999/99999".
     const int samples[3] = {323, 327, 325};
     for (int i = 0; i < 3; ++i) {
