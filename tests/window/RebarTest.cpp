@@ -112,6 +112,37 @@ TEST_F(Window, ToolbarButtonsFollowTheirMenuItems) {
   }
 }
 
+TEST_F(Window, AClickOnAButtonRunsItsCommand) {
+  CKToolbar& select = *win.Rebar().Toolbars()[1];
+  auto click = [&](int command) {
+    RECT r;
+    const LRESULT index = SendMessageA(select.Hwnd(), TB_COMMANDTOINDEX, command, 0);
+    ASSERT_TRUE(SendMessageA(select.Hwnd(), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)));
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageA(select.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(select.Hwnd(), WM_LBUTTONUP, 0, at);
+    Cmd(0);
+  };
+  click(CMD_ALL);
+  EXPECT_EQ(Selected().size(), 5u);
+  click(CMD_NONE);
+  EXPECT_TRUE(Selected().empty());
+}
+
+TEST_F(Window, TabMovesTheFocusAroundTheFieldsAndTheList) {
+  CRebar& r = win.Rebar();
+  const HWND order[] = {r.Expression().Edit(), r.Directory().Edit(), r.Filter().Edit(), List().Hwnd()};
+  ShowWindow(win.Hwnd(), SW_SHOW);
+  SetFocus(List().Hwnd());
+  for (int lap = 0; lap < 2; ++lap)
+    for (HWND expected : order) {
+      Cmd(CMD_NEXT_CONTROL);
+      EXPECT_EQ(GetFocus(), expected);
+    }
+  Cmd(CMD_PREV_CONTROL);
+  EXPECT_EQ(GetFocus(), r.Filter().Edit());
+}
+
 TEST_F(Window, TheDirectoryComboLoadsWhatIsTyped) {
   CKComboRep& dir = win.Rebar().Directory();
   Type(dir, tree.Path("sub"), true);
