@@ -66,6 +66,7 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kTimerRecalc) {
         KillTimer(hwnd_, kTimerRecalc);
+        recalcWaiting_ = false;
         list_.RecomputeInBackground(ExpressionText());
       } else if (wp == kTimerGather) {
         list_.GatherStep();
@@ -211,6 +212,13 @@ void CMainWindow::Reload() {
 
 std::string CMainWindow::ExpressionText() { return rebar_.Expression().Text(); }
 
+void CMainWindow::CatchUpWithTyping() {
+  if (!recalcWaiting_ && !list_.BackgroundRunning()) return;
+  KillTimer(hwnd_, kTimerRecalc);
+  recalcWaiting_ = false;
+  list_.Recompute(ExpressionText());
+}
+
 void CMainWindow::RecomputeFromCombo() {
   list_.Recompute(ExpressionText());
   UpdateCommandStates();
@@ -265,6 +273,7 @@ bool CMainWindow::OnComboCommand(HWND from, int code) {
     // Each key restarts the wait: a run starts once typing pauses, on a
     // worker thread, so keys typed while it runs are taken at once.
     SetTimer(hwnd_, kTimerRecalc, kRecalcDelay, nullptr);
+    recalcWaiting_ = true;
   } else if (code == CBN_SELENDOK) {
     const int at = static_cast<int>(SendMessageA(from, CB_GETCURSEL, 0, 0));
     const std::vector<std::string> texts = combo->History();
@@ -305,8 +314,14 @@ void CMainWindow::OnCommand(int id) {
     case CMD_NEXT_SELECTED: list_.FocusNextSelected(); break;
     case CMD_FIND_NEXT: list_.SearchNext(); break;
     case CMD_RECOMPUTE: list_.Recompute(ExpressionText()); break;
-    case CMD_RENAME: list_.RunOperation(COpKind::Rename); break;
-    case CMD_COPY: list_.RunOperation(COpKind::Copy); break;
+    case CMD_RENAME:
+      CatchUpWithTyping();
+      list_.RunOperation(COpKind::Rename);
+      break;
+    case CMD_COPY:
+      CatchUpWithTyping();
+      list_.RunOperation(COpKind::Copy);
+      break;
     case CMD_UNDO: list_.Undo(); break;
     case CMD_REDO: list_.Redo(); break;
     case CMD_MANUAL_RENAME: EditFocusedName(); break;

@@ -54,6 +54,9 @@ class CMainWindow : public CKFenetre {
   void Navigate(int delta);
   void Reload();
   void RecomputeFromCombo();
+  // Before a rename or a copy: the names the typed expression gives, now,
+  // when an immediate recompute is still waiting or running.
+  void CatchUpWithTyping();
   void LoadTypedDirectory(const std::string& dir);
   void ReloadWithFilter(const std::string& filter);
   // Moves the keyboard focus to the next (or previous) of the combos and the list.
@@ -69,4 +72,5 @@ class CMainWindow : public CKFenetre {
   CStatusbar status_;
   CKGdi<HFONT> messageFont_;
   std::string tip_;  // the text of the tooltip shown
+  bool recalcWaiting_ = false;  // typing started the pause before an immediate recompute
 };

@@ -223,6 +223,14 @@ TEST_F(Window, ImmediateRecomputeFollowsTypingOnlyWhenAsked) {
   }
 }
 
+TEST_F(Window, ARenameRightAfterTypingUsesTheTypedExpression) {
+  Config().recalc_imm.Set(true);
+  SelectInOrder({"c.txt"});
+  Type(win.Rebar().Expression(), "typed_%f", false);  // no pause: the recompute still waits
+  Cmd(CMD_RENAME);
+  EXPECT_EQ(tree.Read("typed_c.txt"), "data of c.txt");
+}
+
 TEST_F(Window, HighlightedMenuItemsShowTheirHelp) {
   Config().favoris_exp.Assign({"%b_fav.%e"});
   Focus("a.txt");
