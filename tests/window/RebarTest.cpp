@@ -179,6 +179,40 @@ TEST_F(Window, ComboHistoriesComeFromTheSettingsAndGoBackAtExit) {
   Langue().SetRelabel([this] { win.Relabel(); });
 }
 
+TEST_F(Window, PickingFromAComboListActsAsEnterDoes) {
+  CKComboRep& dir = win.Rebar().Directory();
+  dir.PutFirst(tree.Path("sub"));
+  dir.PutFirst("C:\\elsewhere");
+  SendMessageA(dir.Hwnd(), CB_SETCURSEL, 1, 0);
+  SendMessageA(win.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_COMBO_REP, CBN_SELENDOK), reinterpret_cast<LPARAM>(dir.Hwnd()));
+  Cmd(0);
+  EXPECT_GE(Row("e.txt"), 0);
+  EXPECT_EQ(dir.History().front(), tree.Path("sub"));
+}
+
+TEST_F(Window, ButtonTooltipsComeFromTheTextTable) {
+  char group[512];
+  std::snprintf(group, sizeof group, Txt(275), Txt(271));
+  struct Case {
+    int id;
+    std::string tip;
+  } const cases[] = {
+      {CMD_RENAME, Txt(-CMD_RENAME)},
+      {CMD_ADD_COMBO, Txt(-CMD_ADD_COMBO)},
+      {CMD_GRP_EXIF, group},
+      {12345, "???"},
+  };
+  for (const Case& c : cases) {
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = win.Rebar().Toolbars()[0]->Hwnd();
+    info.hdr.idFrom = static_cast<UINT_PTR>(c.id);
+    info.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(win.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_TRUE(info.lpszText) << c.id;
+    EXPECT_EQ(std::string(info.lpszText), c.tip) << c.id;
+  }
+}
+
 TEST_F(Window, TheFilterComboReloadsWithItsFilter) {
   Type(win.Rebar().Filter(), "[ab]*", true);
   EXPECT_EQ(Config().fil.Get(), "[ab]*");
