@@ -58,6 +58,7 @@ void CMainWindow::OnComboEnd(HWND from, bool changed, int why) {
     const std::string text = r.Expression().Text();
     if (!enter && (!changed || Trim(text, " \t") == Config().exp.Get())) return;
     KillTimer(hwnd_, kTimerRecalc);
+    recalcWaiting_ = false;
     RecomputeFromCombo();
     r.Expression().PutFirst(Config().exp.Get());
   } else if (from == r.Directory().Hwnd()) {
