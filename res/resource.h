@@ -73,3 +73,33 @@
 #define CMD_EDIT_INFO 40077
 #define CMD_HIGHLIGHT_SEL 40078
 #define CMD_ADD_COMBO 40012
+
+// Column-group buttons of the group toolbar.
+#define CMD_GRP_AUDIO 40000
+#define CMD_GRP_AUDTAG 40001
+#define CMD_GRP_BASE 40002
+#define CMD_GRP_DOC 40003
+#define CMD_GRP_EXE 40004
+#define CMD_GRP_EXIF 40005
+#define CMD_GRP_ID3V1 40006
+#define CMD_GRP_IMG 40007
+#define CMD_GRP_IPTC 40008
+#define CMD_GRP_VIDEO 40009
+#define CMD_GRP_VIDTAG 40010
+
+// Toolbar bitmaps: 16x16 images side by side (the Add-directory one 12x16).
+#define IDB_TB_MAIN 20051
+#define IDB_TB_GROUPS 20052
+#define IDB_TB_ADDDIR 20053
+#define IDB_TB_NAV 20054
+#define IDB_TB_SELECT 20055
+
+// Children of the rebar.
+#define IDC_TB_MAIN 101
+#define IDC_TB_SELECT 102
+#define IDC_TB_GROUPS 103
+#define IDC_COMBO_EXP 104
+#define IDC_COMBO_REP 105
+#define IDC_TB_ADDDIR 106
+#define IDC_TB_NAV 107
+#define IDC_COMBO_FIL 108

@@ -129,6 +129,9 @@ class CListeCourante {
   void ResumeMonitor() {}
 
   CListeModel model_;
+  // Counts the recomputes of the future names: a background run whose
+  // generation is no longer this one computed names now out of date.
+  unsigned namesGeneration_ = 0;
   CStatusTexts* status_ = nullptr;
   HWND owner_ = nullptr;
   CLoadRequest pending_;

@@ -4,7 +4,6 @@
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
-#include "expr/CCalculNoms.h"
 #include "expr/CHooksProgramme.h"
 #include "files/CEntryHook.h"
 #include "os/CNoms.h"
@@ -12,28 +11,22 @@
 #include "os/AsciiText.h"
 #include "os/CKGuards.h"
 #include "os/CurrentDir.h"
+#include "ui/CCalculFond.h"
 #include "ui/CEngineOptions.h"
 
 void CListeCourante::RecomputeFutureNames() {
+  ++namesGeneration_;  // names of a background run started before are out of date
   const std::string expression = Config().exp.Get();
   if (model_.Count() == 0 || model_.Selection().empty()) return;
   FreshenAll();
-  const ExprOptions options = EngineOptions();
-  const CNettoyage cleanup(CleanupOptions());
-  CHooksProgramme hooks;
-  CCalculNoms run(options, &hooks);
-  run.repCourant = CurrentDirectory();
-  run.nettoyage = [&cleanup](const CFichier& e, std::string& name) {
-    cleanup.Appliquer(name, NomRepertoire(e.name));
-  };
   bool shown = false;
-  run.progression = [this, &shown](size_t done, size_t) {
-    shown = true;
-    ShowProgress(31, static_cast<int>(done));
-  };
   std::vector<CFichier*> selection;
   for (int i : model_.Selection()) selection.push_back(&model_.Entry(i));
-  run.Calculer(expression, selection);
+  CalculerNomsFuturs(expression, selection, EngineOptions(), CleanupOptions(), CurrentDirectory(), SourcesExternes(),
+                     [this, &shown](size_t done) {
+                       shown = true;
+                       ShowProgress(31, static_cast<int>(done));
+                     });
   RedrawRows(0, model_.Count() - 1);  // the visible page, where future names changed
   if (shown) RefreshStatus();
 }

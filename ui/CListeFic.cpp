@@ -10,7 +10,11 @@
 #include "config/CMultilangue.h"
 #include "expr/CColonnes.h"
 #include "os/AnsiCase.h"
+#include "os/AsciiText.h"
 #include "os/CNoms.h"
+#include "os/CurrentDir.h"
+#include "ui/CEngineOptions.h"
+#include "ui/CMessages.h"
 
 const std::vector<int>& CListeFic::Columns() {
   static const std::vector<int> columns = {kItemNom,       kItemNomFutur, kItemSel,      kItemNomDos,
@@ -36,6 +40,16 @@ HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
     InsertColumn(static_cast<int>(i), Txt(ColumnTitleId(item)), width, right);
   }
   return hwnd;
+}
+
+void CListeFic::RelabelColumns() {
+  const auto& cols = Columns();
+  for (size_t i = 0; i < cols.size(); ++i) {
+    LVCOLUMNA col = {};
+    col.mask = LVCF_TEXT;
+    col.pszText = const_cast<char*>(Txt(ColumnTitleId(cols[i])));
+    SendMessageA(Hwnd(), LVM_SETCOLUMNA, i, reinterpret_cast<LPARAM>(&col));
+  }
 }
 
 const std::string& CListeFic::CellText(int row, int column) const {
@@ -141,4 +155,97 @@ bool CListeFic::FocusName(const std::string& name) {
     }
   }
   return false;
+}
+
+CListeFic::~CListeFic() {
+  if (background_) CKThread::Abandon(std::move(background_));
+}
+
+void CListeFic::RecomputeInBackground(const std::string& expression) {
+  const std::string trimmed = Trim(expression, " \t");
+  if (trimmed != Config().exp.Get()) Config().exp.Set(trimmed);
+  if (gathering_ && gatherGeneration_ == namesGeneration_) return;  // the run will take the new text
+  if (background_ && background_->Running()) {
+    backgroundPending_ = true;
+    return;
+  }
+  StartBackground();
+}
+
+void CListeFic::StopGathering() {
+  gathering_ = false;
+  copies_.clear();
+  if (owner_) KillTimer(owner_, kTimerGather);
+}
+
+void CListeFic::StartBackground() {
+  backgroundPending_ = false;
+  StopGathering();
+  if (model_.Count() == 0 || model_.Selection().empty() || !owner_) return;
+  FreshenAll();
+  backgroundSelection_ = model_.Selection();
+  gatherGeneration_ = ++namesGeneration_;
+  copies_.reserve(backgroundSelection_.size());
+  gathering_ = true;
+  SetTimer(owner_, kTimerGather, 1, nullptr);
+}
+
+void CListeFic::GatherStep() {
+  if (!gathering_) {
+    if (owner_) KillTimer(owner_, kTimerGather);
+    return;
+  }
+  // A recompute, a load or a new selection since the start: the names
+  // already there are the ones wanted, or a new start will come.
+  if (gatherGeneration_ != namesGeneration_ || model_.Selection() != backgroundSelection_) {
+    StopGathering();
+    return;
+  }
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  const long long budget = static_cast<long long>(frequency.QuadPart * kSliceMs / 1000);
+  while (copies_.size() < backgroundSelection_.size()) {
+    copies_.push_back(model_.Entries()[backgroundSelection_[copies_.size()]]);
+    copies_.back().history.clear();  // the run never reads it
+    if (copies_.size() % 256 == 0) {
+      QueryPerformanceCounter(&now);
+      if (now.QuadPart - start.QuadPart >= budget) return;
+    }
+  }
+  std::vector<CFichier> copies = std::move(copies_);
+  StopGathering();
+  StartRun(std::move(copies), gatherGeneration_);
+}
+
+void CListeFic::StartRun(std::vector<CFichier> copies, unsigned generation) {
+  background_ = std::make_unique<CCalculFond>(std::move(copies), Config().exp.Get(), EngineOptions(),
+                                              CleanupOptions(), CurrentDirectory(), owner_, WM_VELTO_NAMES,
+                                              generation);
+  if (background_->Start() != 0) {
+    background_.reset();
+    RecomputeFutureNames();
+  }
+}
+
+void CListeFic::OnBackgroundNames(WPARAM generation) {
+  if (!background_ || background_->Generation() != generation) return;
+  background_->Wait(INFINITE);  // the thread posts as its last step
+  const std::unique_ptr<CCalculFond> done = std::move(background_);
+  const bool current = done->Generation() == namesGeneration_ && model_.Selection() == backgroundSelection_;
+  if (backgroundPending_) {
+    // Typing went on: these names are out of date. The next run takes the
+    // same copies when the selection is still theirs.
+    backgroundPending_ = false;
+    if (current) StartRun(done->TakeEntries(), ++namesGeneration_);
+    else StartBackground();
+    return;
+  }
+  if (!current) return;
+  const std::vector<CFichier>& computed = done->Entries();
+  for (size_t k = 0; k < computed.size(); ++k) {
+    CFichier& e = model_.Entry(backgroundSelection_[k]);
+    if (e.name == computed[k].name) e.futureName = computed[k].futureName;
+  }
+  RedrawRows(0, model_.Count() - 1);
 }

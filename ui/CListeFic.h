@@ -7,21 +7,28 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "files/CBaseItems.h"
+#include "ui/CCalculFond.h"
 #include "ui/CKListView.h"
 #include "ui/CListeCourante.h"
 
 class CListeFic : public CListeCourante, public CKListView {
  public:
   CListeFic() = default;
+  // A background run still going is left to its thread.
+  ~CListeFic() override;
 
   // The list columns: item numbers, in display order.
   static const std::vector<int>& Columns();
 
   HWND Create(HWND owner, HINSTANCE inst, int id, bool visible);
+  // The column titles again, in the current language.
+  void RelabelColumns();
+  using CListeCourante::RefreshStatus;
 
   // The cell text of a row and column, for LVN_GETDISPINFO.
   const std::string& CellText(int row, int column) const;
@@ -67,6 +74,23 @@ class CListeFic : public CListeCourante, public CKListView {
   // Sorts by the stored column and order, carrying focus and highlight.
   void SortList();
 
+  // The recompute that follows typing: takes the expression (trimmed, stored
+  // in `exp`) and computes the future names on a worker thread over copies of
+  // the selection, so that typing and painting go on meanwhile. The copies
+  // are taken in slices of at most kSliceMs on the owner's kTimerGather
+  // timer, which comes only when no key or mouse message waits. While a run
+  // is going the latest request waits, and starts when it ends over the same
+  // copies; the ended run's names are then dropped as out of date.
+  void RecomputeInBackground(const std::string& expression);
+  // One slice of the copies (the kTimerGather timer); the run starts after the last.
+  void GatherStep();
+  static constexpr double kSliceMs = 30;
+  // A background run has posted WM_VELTO_NAMES: its names go into the list
+  // when the selection and the expression are still those it started from.
+  void OnBackgroundNames(WPARAM generation);
+  // Copies being taken or a run going.
+  bool BackgroundRunning() const { return gathering_ || (background_ && background_->Running()); }
+
   // The highlighted rows (the list view's own selection) in list order.
   std::vector<int> HighlightedRows() const;
   // Highlights exactly rows.
@@ -82,4 +106,17 @@ class CListeFic : public CListeCourante, public CKListView {
   void BeforeSwap() override;
   void AfterSwap() override;
   void EndSwap(const CVue* view, const std::string& focusName) override;
+
+ private:
+  void StartBackground();
+  void StopGathering();
+  // The run over copies, with the generation it counts as.
+  void StartRun(std::vector<CFichier> copies, unsigned generation);
+
+  std::unique_ptr<CCalculFond> background_;
+  bool backgroundPending_ = false;
+  std::vector<int> backgroundSelection_;  // of the copies being taken or the run going
+  bool gathering_ = false;
+  std::vector<CFichier> copies_;  // taken so far
+  unsigned gatherGeneration_ = 0;
 };

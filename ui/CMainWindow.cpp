@@ -1,6 +1,11 @@
+// The main window: creation, layout, the list's notifications, the commands
+// and their states, the menus and the language. The bands' own handling is
+// in CMainWindowBands.cpp.
 #include "ui/CMainWindow.h"
 
 #include <commctrl.h>
+
+#include <cstdio>
 
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
@@ -9,6 +14,13 @@
 #include "res/resource.h"
 #include "ui/CListKeys.h"
 #include "ui/CMessages.h"
+
+namespace {
+
+// The first favourite expression's command id.
+constexpr int kFirstFavourite = 50000;
+
+}  // namespace
 
 bool CMainWindow::Create(HINSTANCE inst, const std::string& title) {
   inst_ = inst;
@@ -44,39 +56,109 @@ void CMainWindow::Show(int showCommand, bool maximised) {
 LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE: OnCreate(); return 0;
-    case WM_SIZE: OnSize(LOWORD(lp), HIWORD(lp)); return 0;
+    case WM_SIZE: Layout(); return 0;
     case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lp));
-    case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
+    case WM_COMMAND:
+      if (lp && OnComboCommand(reinterpret_cast<HWND>(lp), HIWORD(wp))) return 0;
+      OnCommand(LOWORD(wp));
+      return 0;
+    case WM_TIMER:
+      if (wp == kTimerRecalc) {
+        KillTimer(hwnd_, kTimerRecalc);
+        recalcWaiting_ = false;
+        list_.RecomputeInBackground(ExpressionText());
+      } else if (wp == kTimerGather) {
+        list_.GatherStep();
+      }
+      return 0;
+    case WM_VELTO_NAMES: list_.OnBackgroundNames(wp); return 0;
     case WM_VELTO_LOADED:
       list_.OnLoaded(wp);
+      rebar_.Directory().SetText(CurrentDirectory());
       UpdateCommandStates();
       return 0;
     case WM_INITMENUPOPUP: UpdateCommandStates(); return 0;
+    case WM_MENUSELECT: OnMenuSelect(LOWORD(wp), HIWORD(wp)); return 0;
+    case WM_EXITMENULOOP: list_.ShowFocusedState(); return 0;
     case WM_SETFOCUS: SetFocus(list_.Hwnd()); return 0;
+    case kWmDpiChanged: {
+      // Per-monitor aware: take the size the system proposes for the new monitor.
+      const RECT* r = reinterpret_cast<const RECT*>(lp);
+      SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_DESTROY: OnDestroy(); return 0;
     default: return DefWindowProcA(hwnd_, msg, wp, lp);
   }
 }
 
 void CMainWindow::OnCreate() {
+  NONCLIENTMETRICSA ncm = {};
+  ncm.cbSize = sizeof ncm;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+    messageFont_.Reset(CreateFontIndirectA(&ncm.lfMessageFont));
+  HFONT fixed = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+  HFONT message = messageFont_.Get() ? messageFont_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  rebar_.Create(hwnd_, inst_, IDC_REBAR);
+  CConfig& c = Config();
+  CKCombo& exp = rebar_.Expression();
+  CKCombo& dir = rebar_.Directory();
+  CKCombo& fil = rebar_.Filter();
+  exp.SetFont(c.ff_c_exp ? fixed : message);
+  dir.SetFont(message);
+  fil.SetFont(c.ff_c_fil ? fixed : message);
+  exp.LoadHistory(c.combo_exp);
+  dir.LoadHistory(c.combo_rep);
+  fil.LoadHistory(c.combo_fil);
+  exp.SetText(c.exp.Get());
+  fil.SetText(c.fil.Get());
   status_.Create(hwnd_, inst_, IDC_STATUS);
   list_.Create(hwnd_, inst_, IDC_LIST, true);
+  SendMessageA(list_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(c.ff_lf ? fixed : message), FALSE);
   list_.SetStatusbar(&status_);
   LabelMenu();
+  Langue().SetRelabel([this] { Relabel(); });
   UpdateCommandStates();
 }
 
-void CMainWindow::OnSize(int cx, int cy) {
+void CMainWindow::Layout() {
   if (!status_.Hwnd()) return;
+  RECT client;
+  GetClientRect(hwnd_, &client);
   SendMessageA(status_.Hwnd(), WM_SIZE, 0, 0);
+  SendMessageA(rebar_.Hwnd(), WM_SIZE, 0, 0);
   status_.Layout();
   RECT sr;
   GetWindowRect(status_.Hwnd(), &sr);
-  const int statusHeight = sr.bottom - sr.top;
-  MoveWindow(list_.Hwnd(), 0, 0, cx, cy > statusHeight ? cy - statusHeight : 0, TRUE);
+  const int top = rebar_.Height();
+  const int bottom = client.bottom - (sr.bottom - sr.top);
+  MoveWindow(list_.Hwnd(), 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
 }
 
 LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
+  switch (hdr->code) {
+    case RBN_HEIGHTCHANGE: Layout(); return 0;
+    case RBN_CHILDSIZE: {
+      NMREBARCHILDSIZE* nm = reinterpret_cast<NMREBARCHILDSIZE*>(hdr);
+      if (nm->wID == CRebar::kDirectory) rebar_.Directory().OnChildSize(nm);
+      return 0;
+    }
+    case CBEN_ENDEDITA: {
+      const NMCBEENDEDITA* nm = reinterpret_cast<NMCBEENDEDITA*>(hdr);
+      OnComboEnd(hdr->hwndFrom, nm->fChanged != FALSE, nm->iWhy);
+      return FALSE;
+    }
+    case CBEN_ENDEDITW: {
+      const NMCBEENDEDITW* nm = reinterpret_cast<NMCBEENDEDITW*>(hdr);
+      OnComboEnd(hdr->hwndFrom, nm->fChanged != FALSE, nm->iWhy);
+      return FALSE;
+    }
+    case TTN_GETDISPINFOA:
+    case TTN_GETDISPINFOW: OnTooltip(hdr); return 0;
+    case TBN_DROPDOWN: OnDropDown(reinterpret_cast<NMTOOLBARA*>(hdr)); return TBDDRET_DEFAULT;
+    default: break;
+  }
   if (hdr->hwndFrom != list_.Hwnd()) return 0;
   switch (hdr->code) {
     case LVN_GETDISPINFOA: list_.OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(hdr)); break;
@@ -127,11 +209,7 @@ void CMainWindow::Reload() {
   list_.LoadDirectory("", true);
 }
 
-std::string CMainWindow::ExpressionText() const {
-  // The expression combo's text goes here once the rebar holds the combo;
-  // until then the stored expression is the one in force.
-  return Config().exp.Get();
-}
+std::string CMainWindow::ExpressionText() { return rebar_.Expression().Text(); }
 
 void CMainWindow::OnCommand(int id) {
   if (!Handles(id)) return;  // a command whose handler has not come yet is silently dead
@@ -155,13 +233,24 @@ void CMainWindow::OnCommand(int id) {
     case CMD_NEXT_SELECTED: list_.FocusNextSelected(); break;
     case CMD_FIND_NEXT: list_.SearchNext(); break;
     case CMD_RECOMPUTE: list_.Recompute(ExpressionText()); break;
-    case CMD_RENAME: list_.RunOperation(COpKind::Rename); break;
-    case CMD_COPY: list_.RunOperation(COpKind::Copy); break;
+    case CMD_RENAME:
+      CatchUpWithTyping();
+      list_.RunOperation(COpKind::Rename);
+      break;
+    case CMD_COPY:
+      CatchUpWithTyping();
+      list_.RunOperation(COpKind::Copy);
+      break;
     case CMD_UNDO: list_.Undo(); break;
     case CMD_REDO: list_.Redo(); break;
-    case CMD_MANUAL_RENAME:
-      EditFocusedName();
+    case CMD_MANUAL_RENAME: EditFocusedName(); break;
+    case CMD_ADD_COMBO: rebar_.Directory().AddIfAbsent(rebar_.Directory().Text(), false); break;
+    case CMD_LOCK_BANDS:
+      Config().verr_bandes.Set(!Config().verr_bandes);
+      rebar_.Lock(Config().verr_bandes);
       break;
+    case CMD_NEXT_CONTROL: CycleFocus(+1); break;
+    case CMD_PREV_CONTROL: CycleFocus(-1); break;
     default: return;
   }
   if (hwnd_) UpdateCommandStates();
@@ -169,12 +258,12 @@ void CMainWindow::OnCommand(int id) {
 
 // The commands OnCommand carries out; every other menu item stays greyed.
 bool CMainWindow::Handles(int id) {
-  static constexpr int kHandled[] = {CMD_EXIT,          CMD_RELOAD,     CMD_SUBDIRS,       CMD_STOP_LOAD,
-                                     CMD_PARENT_DIR,    CMD_FILE_DIR,   CMD_BACK,          CMD_FORWARD,
-                                     CMD_ALL,           CMD_NONE,       CMD_INVERT,        CMD_SELECT,
-                                     CMD_UNSELECT,      CMD_SEL_TOGGLE, CMD_HIGHLIGHT_SEL, CMD_FIRST_SELECTED,
-                                     CMD_NEXT_SELECTED, CMD_FIND_NEXT,  CMD_RECOMPUTE,     CMD_RENAME,
-                                     CMD_COPY,          CMD_UNDO,       CMD_REDO,          CMD_MANUAL_RENAME};
+  static constexpr int kHandled[] = {
+      CMD_EXIT,       CMD_RELOAD,        CMD_SUBDIRS,        CMD_STOP_LOAD,     CMD_PARENT_DIR,   CMD_FILE_DIR,
+      CMD_BACK,       CMD_FORWARD,       CMD_ALL,            CMD_NONE,          CMD_INVERT,       CMD_SELECT,
+      CMD_UNSELECT,   CMD_SEL_TOGGLE,    CMD_HIGHLIGHT_SEL,  CMD_FIRST_SELECTED, CMD_NEXT_SELECTED, CMD_FIND_NEXT,
+      CMD_RECOMPUTE,  CMD_RENAME,        CMD_COPY,           CMD_UNDO,          CMD_REDO,         CMD_MANUAL_RENAME,
+      CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL};
   for (int h : kHandled)
     if (h == id) return true;
   return false;
@@ -187,30 +276,77 @@ void CMainWindow::EditFocusedName() {
   SendMessageA(list_.Hwnd(), LVM_EDITLABELA, row, 0);
 }
 
-// Greys the items of a menu and its submenus whose command has no handler.
-static void GreyUnhandled(HMENU menu, bool (*handles)(int)) {
+bool CMainWindow::CommandEnabled(int id) {
+  switch (id) {
+    case CMD_UNDO: return list_.Operations().CanUndo();
+    case CMD_REDO: return list_.Operations().CanRedo();
+    case CMD_BACK: return list_.History().CanMove(-1);
+    case CMD_FORWARD: return list_.History().CanMove(+1);
+    case CMD_STOP_LOAD: return list_.Loading();
+    default: return Handles(id);
+  }
+}
+
+// Enables the items of a menu and its submenus whose command can run now.
+template <typename F>
+static void EnableItems(HMENU menu, F enabled) {
   const int n = GetMenuItemCount(menu);
   for (int i = 0; i < n; ++i) {
     if (HMENU sub = GetSubMenu(menu, i)) {
-      GreyUnhandled(sub, handles);
+      EnableItems(sub, enabled);
       continue;
     }
     const UINT id = GetMenuItemID(menu, i);
-    if (id != static_cast<UINT>(-1) && id != 0 && !handles(static_cast<int>(id)))
-      EnableMenuItem(menu, i, MF_BYPOSITION | MF_GRAYED);
+    if (id != static_cast<UINT>(-1) && id != 0)
+      EnableMenuItem(menu, i, MF_BYPOSITION | (enabled(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
   }
 }
 
 void CMainWindow::UpdateCommandStates() {
-  HMENU bar = GetMenu(hwnd_);
-  if (!bar) return;
-  GreyUnhandled(bar, &CMainWindow::Handles);
-  auto enable = [bar](int id, bool on) { EnableMenuItem(bar, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
-  enable(CMD_UNDO, list_.Operations().CanUndo());
-  enable(CMD_REDO, list_.Operations().CanRedo());
-  enable(CMD_BACK, list_.History().CanMove(-1));
-  enable(CMD_FORWARD, list_.History().CanMove(+1));
-  enable(CMD_STOP_LOAD, list_.Loading());
+  auto enabled = [this](int id) { return CommandEnabled(id); };
+  if (HMENU bar = GetMenu(hwnd_)) {
+    EnableItems(bar, enabled);
+    CheckMenuItem(bar, CMD_LOCK_BANDS, MF_BYCOMMAND | (Config().verr_bandes ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(bar, CMD_SUBDIRS, MF_BYCOMMAND | (Config().recurse ? MF_CHECKED : MF_UNCHECKED));
+  }
+  for (CKToolbar* t : rebar_.Toolbars())
+    for (const CKBouton& b : t->Buttons())
+      if (b.image != CKBouton::kSeparator) t->Enable(b.command, enabled(b.command));
+  const CConfig& c = Config();
+  const struct {
+    int command;
+    bool shown;
+  } groups[] = {{CMD_GRP_BASE, c.aff_grp_base},   {CMD_GRP_AUDIO, c.aff_grp_audio}, {CMD_GRP_ID3V1, c.aff_grp_id3v1},
+                {CMD_GRP_AUDTAG, c.aff_grp_audtag}, {CMD_GRP_VIDEO, c.aff_grp_video}, {CMD_GRP_VIDTAG, c.aff_grp_vidtag},
+                {CMD_GRP_IMG, c.aff_grp_img},     {CMD_GRP_EXIF, c.aff_grp_exif},   {CMD_GRP_IPTC, c.aff_grp_iptc},
+                {CMD_GRP_DOC, c.aff_grp_doc},     {CMD_GRP_EXE, c.aff_grp_exe}};
+  for (CKToolbar* t : rebar_.Toolbars()) {
+    for (const auto& g : groups) t->Check(g.command, g.shown);
+    t->Check(CMD_SUBDIRS, c.recurse);
+  }
+}
+
+void CMainWindow::Relabel() {
+  LabelMenu();
+  rebar_.Relabel();
+  list_.RelabelColumns();
+  status_.Layout();
+  list_.RefreshStatus();
+}
+
+void CMainWindow::OnMenuSelect(int id, UINT flags) {
+  if (flags == 0xFFFF) return;  // the menu closed: WM_EXITMENULOOP restores the text
+  std::string text;
+  if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id > 0) {
+    if (id < kFirstFavourite) {
+      text = Txt(-id);
+    } else if (id - kFirstFavourite < Config().favoris_exp.Count()) {
+      char buf[1040];
+      std::snprintf(buf, sizeof buf, "%.1024s", Config().favoris_exp.At(id - kFirstFavourite).c_str());
+      text = buf;
+    }
+  }
+  status_.SetText(CStatusbar::kText, text);
 }
 
 // The menu resource carries placeholders; the texts come from the table.
@@ -231,6 +367,14 @@ void CMainWindow::OnDestroy() {
     Config().fen_princ_posdim.Set(RECT{n.left, n.top, n.right - n.left, n.bottom - n.top});
     Config().fen_princ_au_max.Set(wp.showCmd == SW_SHOWMAXIMIZED || IsZoomed(hwnd_));
   }
+  KillTimer(hwnd_, kTimerRecalc);
+  KillTimer(hwnd_, kTimerGather);
+  Langue().SetRelabel(nullptr);
+  CConfig& c = Config();
+  rebar_.Expression().SaveHistory(c.combo_exp);
+  rebar_.Directory().SaveHistory(c.combo_rep);
+  rebar_.Filter().SaveHistory(c.combo_fil);
+  rebar_.Save();
   list_.StopLoading(false);
   PostQuitMessage(0);
 }

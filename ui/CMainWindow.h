@@ -1,12 +1,15 @@
-// The program's one top-level window: the file list above the status bar.
+// The program's one top-level window: the toolbar bands, the file list and
+// the status bar.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "os/CKGuards.h"
 #include "ui/CListeFic.h"
 #include "ui/CKFenetre.h"
+#include "ui/CRebar.h"
 #include "ui/CStatusbar.h"
 
 class CMainWindow : public CKFenetre {
@@ -19,30 +22,55 @@ class CMainWindow : public CKFenetre {
 
   CListeFic& List() { return list_; }
   CStatusbar& Status() { return status_; }
+  CRebar& Rebar() { return rebar_; }
   // Loads the parent of the current directory, focusing the directory left.
   void LoadParent();
   // Greys the commands without a handler, and Undo, Redo, Back, Forward and
-  // Stop current loading when they have nothing to act on.
+  // Stop current loading when they have nothing to act on, in the menu and
+  // on the toolbars.
   void UpdateCommandStates();
   static bool Handles(int id);
+  // Re-labels the menus, the bands, the column headers and the status bar
+  // in the current language.
+  void Relabel();
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   void OnCreate();
-  void OnSize(int cx, int cy);
+  void Layout();
   LRESULT OnNotify(NMHDR* hdr);
   void OnCommand(int id);
+  // Notifications of the combos: end of an edit, a pick from the list, a
+  // change of the expression text.
+  bool OnComboCommand(HWND from, int code);
+  void OnComboEnd(HWND from, bool changed, int why);
+  void OnMenuSelect(int id, UINT flags);
+  void OnTooltip(NMHDR* hdr);
+  void OnDropDown(NMTOOLBARA* nm);
   void OnDestroy();
   void LabelMenu();
   void Navigate(int delta);
   void Reload();
+  void RecomputeFromCombo();
+  // Before a rename or a copy: the names the typed expression gives, now,
+  // when an immediate recompute is still waiting or running.
+  void CatchUpWithTyping();
+  void LoadTypedDirectory(const std::string& dir);
+  void ReloadWithFilter(const std::string& filter);
+  // Moves the keyboard focus to the next (or previous) of the combos and the list.
+  void CycleFocus(int step);
+  bool CommandEnabled(int id);
   // Starts the label edit of the focused entry; its end renames in place.
   void EditFocusedName();
   // The text of the expression field, to recompute from.
-  std::string ExpressionText() const;
+  std::string ExpressionText();
   HINSTANCE inst_ = nullptr;
+  CRebar rebar_;
   CListeFic list_;
   CStatusbar status_;
+  CKGdi<HFONT> messageFont_;
+  std::string tip_;  // the text of the tooltip shown
+  bool recalcWaiting_ = false;  // typing started the pause before an immediate recompute
 };

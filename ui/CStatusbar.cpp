@@ -8,38 +8,43 @@
 HWND CStatusbar::Create(HWND parent, HINSTANCE inst, int id) {
   hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
+  NONCLIENTMETRICSA ncm = {};
+  ncm.cbSize = sizeof ncm;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+    font_.Reset(CreateFontIndirectA(&ncm.lfStatusFont));
+  if (hwnd_ && font_.Get()) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   Layout();
   return hwnd_;
 }
 
 void CStatusbar::Layout() {
   if (!hwnd_) return;
-  NONCLIENTMETRICSA ncm = {};
-  ncm.cbSize = sizeof ncm;
-  CKGdi<HFONT> font;
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
-    font.Reset(CreateFontIndirectA(&ncm.lfStatusFont));
   int widths[3];
   {
     CKWindowDC dc(hwnd_);
-    CKSelectObject selected(dc.Get(), font.Get());
+    CKSelectObject selected(dc.Get(), font_.Get() ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     // Samples "Oper:999/999", "Sel size:9999.99 XX", "Sel:99999/99999".
     const int samples[3] = {323, 327, 325};
     for (int i = 0; i < 3; ++i) {
       RECT r = {0, 0, 0, 0};
       DrawTextA(dc.Get(), Txt(samples[i]), -1, &r, DT_CALCRECT | DT_SINGLELINE);
-      widths[i] = r.right - r.left + 12;
+      widths[i] = r.right - r.left;
     }
   }
+  // Borders: horizontal, vertical, between panes.
+  int borders[3] = {0, 0, 0};
+  SendMessageA(hwnd_, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
   RECT client;
   GetClientRect(hwnd_, &client);
+  // The last pane ends before the size grip; each pane starts where the next
+  // one does minus its text and twice the border around a pane's text (the
+  // sunken edge and the space between panes).
+  const int border = GetSystemMetrics(SM_CXEDGE) + (borders[0] > borders[2] ? borders[0] : borders[2]);
   int right[4];
   right[3] = client.right - GetSystemMetrics(SM_CXVSCROLL);
-  right[2] = right[3] - widths[2];
-  right[1] = right[2] - widths[1];
-  right[0] = right[1] - widths[0];
-  if (right[0] < 0) right[0] = 0;
-  right[3] = -1;
+  for (int i = 2; i >= 0; --i) right[i] = right[i + 1] - widths[i] - 2 * border;
+  for (int& edge : right)
+    if (edge < 0) edge = 0;
   SendMessageA(hwnd_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(right));
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "os/CKGuards.h"
 #include "ui/CStatusTexts.h"
 
 class CStatusbar : public CStatusTexts {
@@ -19,4 +20,5 @@ class CStatusbar : public CStatusTexts {
 
  private:
   HWND hwnd_ = nullptr;
+  CKGdi<HFONT> font_;  // the system's status font, drawn and measured with
 };
