@@ -150,7 +150,12 @@ class CAvi {
     CBufReader(h, sizeof h).PeekU32LE(4, &riffSize);
     const int64_t end = std::min<int64_t>(size_, 8 + static_cast<int64_t>(riffSize));
     Walk(12, end, 0, "");
-    if (totalFrames_ && fps_ > 0) x_.SetVideoDuration(static_cast<int64_t>(totalFrames_ / fps_));
+    if (totalFrames_ && fps_ > 0) {
+      // A rate close to zero makes a duration that no count of seconds holds:
+      // such a file has none.
+      const double seconds = totalFrames_ / fps_;
+      if (seconds < 9.2e18) x_.SetVideoDuration(static_cast<int64_t>(seconds));
+    }
     x_.SetText(kItemVi, codecs_.Text());
     return 0;
   }

@@ -258,6 +258,8 @@ TEST(AudioContainers, Avi) {
   const Row rows[] = {
       {"audio codec, then the video codec", Avi(divx, ""), "avi", kItemVi, "Mpeg L3 (0x0055) - DivX 5 (DX50)"},
       {"duration from frames and rate", Avi(divx, ""), "avi", kItemVd, "0h00m10s"},
+      {"no duration too long to count",
+       Avi(Stream("vids", "divx", 4000000000u, 1, 4000000000u, bitmap), ""), "avi", kItemVd, ""},
       {"frames of the odml header win", Avi(divx + List("odml", Chunk("dmlh", LE32(500))), ""), "divx", kItemVd,
        "0h00m20s"},
       {"sound channels", Avi(divx, ""), "avi", kItemVM, "stereo"},
