@@ -33,6 +33,16 @@ class CListeFic : public CListeCourante, public CKListView {
   // The cell text of a row and column, for LVN_GETDISPINFO.
   const std::string& CellText(int row, int column) const;
   void OnGetDispInfo(NMLVDISPINFOA* info);
+  // Row colours: NM_CUSTOMDRAW's answer.
+  LRESULT OnCustomDraw(NMLVCUSTOMDRAW* draw) const;
+  // The background of row: the error colour over the selection colour,
+  // each a shade apart on odd and even rows; CLR_DEFAULT otherwise.
+  COLORREF RowBackground(int row) const;
+  // A click on a row's check mark toggles its selection; false for a click
+  // elsewhere.
+  bool OnClick(POINT clientPoint);
+  // Toggles the selection of row (select when unselected, else unselect).
+  void ToggleRow(int row);
 
   // Focuses the entry named name (exact, case-insensitive); false when absent.
   bool FocusName(const std::string& name);

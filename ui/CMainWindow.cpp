@@ -175,6 +175,10 @@ LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
       UpdateCommandStates();
       return FALSE;
     }
+    case NM_CUSTOMDRAW: return list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(hdr));
+    case NM_CLICK:
+      if (list_.OnClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)->ptAction)) UpdateCommandStates();
+      break;
     case LVN_COLUMNCLICK: list_.SortByColumn(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem); break;
     case LVN_ITEMCHANGED: {
       const NMLISTVIEW* nm = reinterpret_cast<NMLISTVIEW*>(hdr);
