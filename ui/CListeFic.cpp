@@ -70,22 +70,15 @@ HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
   // the model, which the list then shows, and never the list's own state.
   SendMessageA(hwnd, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(CheckMarks()));
   SendMessageA(hwnd, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
-  const auto& cols = Columns();
-  for (size_t i = 0; i < cols.size(); ++i) {
-    const int item = cols[i];
-    const bool right = item == kItemTaille || item == kItemSel;
-    const int width = item == kItemNom || item == kItemNomFutur ? 200 : 100;
-    InsertColumn(static_cast<int>(i), Txt(ColumnTitleId(item)), width, right);
-  }
+  BuildColumns();
   return hwnd;
 }
 
 void CListeFic::RelabelColumns() {
-  const auto& cols = Columns();
-  for (size_t i = 0; i < cols.size(); ++i) {
+  for (size_t i = 0; i < shown_.size(); ++i) {
     LVCOLUMNA col = {};
     col.mask = LVCF_TEXT;
-    col.pszText = const_cast<char*>(Txt(ColumnTitleId(cols[i])));
+    col.pszText = const_cast<char*>(Txt(ColumnTitleId(shown_[i])));
     SendMessageA(Hwnd(), LVM_SETCOLUMNA, i, reinterpret_cast<LPARAM>(&col));
   }
 }
@@ -93,8 +86,9 @@ void CListeFic::RelabelColumns() {
 const std::string& CListeFic::CellText(int row, int column) const {
   static const std::string empty;
   if (row < 0 || row >= model_.Count()) return empty;
-  if (column < 0 || column >= static_cast<int>(Columns().size())) return empty;
-  return model_.Entries()[row].ItemText(Columns()[column]);
+  const int item = ItemOfColumn(column);
+  if (item < 0) return empty;
+  return model_.Entries()[row].ItemText(item);
 }
 
 void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) {

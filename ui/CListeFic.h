@@ -22,12 +22,27 @@ class CListeFic : public CListeCourante, public CKListView {
   // A background run still going is left to its thread.
   ~CListeFic() override;
 
-  // The list columns: item numbers, in display order.
+  // The items the list can show as columns, in built-in order.
   static const std::vector<int>& Columns();
 
   HWND Create(HWND owner, HINSTANCE inst, int id, bool visible);
   // The column titles again, in the current language.
   void RelabelColumns();
+
+  // The data item shown in list column `column` (the list view's subitem),
+  // -1 for none.
+  int ItemOfColumn(int column) const;
+  // The columns shown, each its data item, by subitem.
+  const std::vector<int>& ShownItems() const { return shown_; }
+  // Shows the columns whose stored shown flag is set (items without a
+  // stored layout are shown), in stored order and with stored widths.
+  void BuildColumns();
+  // Sets the shown flag of items and shows the columns again; item 0 stays.
+  void ShowItems(const std::vector<int>& items, bool shown);
+  // Gives column its built-in width.
+  void SetDefaultWidth(int column);
+  // Stores the shown columns' widths with their shown flag.
+  void CaptureColumns() const;
   using CListeCourante::RefreshStatus;
 
   // The cell text of a row and column, for LVN_GETDISPINFO.
@@ -123,6 +138,8 @@ class CListeFic : public CListeCourante, public CKListView {
   // The run over copies, with the generation it counts as.
   void StartRun(std::vector<CFichier> copies, unsigned generation);
 
+  static bool ItemShown(int item);
+  std::vector<int> shown_;  // the data item of each list column
   std::unique_ptr<CCalculFond> background_;
   bool backgroundPending_ = false;
   std::vector<int> backgroundSelection_;  // of the copies being taken or the run going

@@ -78,6 +78,7 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       UpdateCommandStates();
       return 0;
     case WM_INITMENUPOPUP: UpdateCommandStates(); return 0;
+    case WM_CONTEXTMENU: OnContextMenu(reinterpret_cast<HWND>(wp), lp); return 0;
     case WM_MENUSELECT: OnMenuSelect(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_EXITMENULOOP: list_.ShowFocusedState(); return 0;
     case WM_SETFOCUS: SetFocus(list_.Hwnd()); return 0;
@@ -179,6 +180,7 @@ LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
     case NM_CLICK:
       if (list_.OnClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)->ptAction)) UpdateCommandStates();
       break;
+    case NM_RCLICK: OnListRightClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)); return TRUE;
     case LVN_COLUMNCLICK: list_.SortByColumn(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem); break;
     case LVN_ITEMCHANGED: {
       const NMLISTVIEW* nm = reinterpret_cast<NMLISTVIEW*>(hdr);
@@ -253,6 +255,12 @@ void CMainWindow::OnCommand(int id) {
       Config().verr_bandes.Set(!Config().verr_bandes);
       rebar_.Lock(Config().verr_bandes);
       break;
+    case CMD_INSERT_VALUE:
+    case CMD_INSERT_VAR: {
+      int row, column;
+      if (PointedCell(&row, &column)) InsertPointed(id == CMD_INSERT_VALUE, row, column);
+      return;
+    }
     case CMD_NEXT_CONTROL: CycleFocus(+1); break;
     case CMD_PREV_CONTROL: CycleFocus(-1); break;
     default: return;
@@ -267,7 +275,7 @@ bool CMainWindow::Handles(int id) {
       CMD_BACK,       CMD_FORWARD,       CMD_ALL,            CMD_NONE,          CMD_INVERT,       CMD_SELECT,
       CMD_UNSELECT,   CMD_SEL_TOGGLE,    CMD_HIGHLIGHT_SEL,  CMD_FIRST_SELECTED, CMD_NEXT_SELECTED, CMD_FIND_NEXT,
       CMD_RECOMPUTE,  CMD_RENAME,        CMD_COPY,           CMD_UNDO,          CMD_REDO,         CMD_MANUAL_RENAME,
-      CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL};
+      CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL,  CMD_INSERT_VALUE, CMD_INSERT_VAR};
   for (int h : kHandled)
     if (h == id) return true;
   return false;
@@ -379,6 +387,7 @@ void CMainWindow::OnDestroy() {
   rebar_.Directory().SaveHistory(c.combo_rep);
   rebar_.Filter().SaveHistory(c.combo_fil);
   rebar_.Save();
+  list_.CaptureColumns();
   list_.StopLoading(false);
   PostQuitMessage(0);
 }

@@ -66,3 +66,118 @@ TEST_F(Window, AClickOnTheCheckMarkTogglesTheSelection) {
   click(at);
   EXPECT_TRUE(Selected().empty());
 }
+
+namespace {
+
+struct HeaderItem {
+  int id;
+  bool enabled;
+};
+
+std::vector<HeaderItem> HeaderStates(CMainWindow& win, int column) {
+  std::vector<HeaderItem> states;
+  HMENU menu = win.HeaderMenu(column);
+  if (!menu) return states;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    const UINT id = GetMenuItemID(menu, i);
+    if (id == 0 || id == static_cast<UINT>(-1)) continue;
+    const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+    states.push_back({static_cast<int>(id), !(state & (MF_GRAYED | MF_DISABLED))});
+  }
+  DestroyMenu(menu);
+  return states;
+}
+
+int ColumnOf(CListeFic& list, int item) {
+  const auto& shown = list.ShownItems();
+  for (size_t i = 0; i < shown.size(); ++i)
+    if (shown[i] == item) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
+
+TEST_F(Window, TheHeaderMenuOffersWhatTheColumnAllows) {
+  const struct {
+    int item;
+    std::vector<int> enabled;
+  } cases[] = {
+      {kItemNom, {CMD_DEFAULT_WIDTH}},
+      {kItemNomFutur, {CMD_HIDE_COLUMN, CMD_DEFAULT_WIDTH}},
+      {kItemType, {CMD_HIDE_COLUMN, CMD_HIDE_GROUP_OTHERS, CMD_HIDE_GROUP, CMD_SHOW_GROUP, CMD_DEFAULT_WIDTH}},
+  };
+  for (const auto& c : cases) {
+    std::vector<int> enabled;
+    const std::vector<HeaderItem> states = HeaderStates(win, ColumnOf(List(), c.item));
+    EXPECT_EQ(states.size(), 7u) << c.item;
+    for (const HeaderItem& s : states)
+      if (s.enabled) enabled.push_back(s.id);
+    EXPECT_EQ(enabled, c.enabled) << "item " << c.item;
+  }
+  HMENU menu = win.HeaderMenu(ColumnOf(List(), kItemType));
+  char text[256] = "";
+  GetMenuStringA(menu, CMD_HIDE_GROUP, text, sizeof text, MF_BYCOMMAND);
+  DestroyMenu(menu);
+  char expected[256];
+  std::snprintf(expected, sizeof expected, Txt(CMD_HIDE_GROUP), Txt(268));
+  EXPECT_STREQ(text, expected);
+}
+
+TEST_F(Window, HiddenColumnsStayHiddenAcrossARestart) {
+  const std::vector<int> all = List().ShownItems();
+  ASSERT_EQ(all.size(), CListeFic::Columns().size());
+  win.HeaderCommand(ColumnOf(List(), kItemTaille), CMD_HIDE_COLUMN);
+  EXPECT_EQ(ColumnOf(List(), kItemTaille), -1);
+  EXPECT_EQ(List().ShownItems().size(), all.size() - 1);
+  EXPECT_EQ(SendMessageA(reinterpret_cast<HWND>(SendMessageA(List().Hwnd(), LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT,
+                         0, 0),
+            static_cast<LRESULT>(all.size() - 1));
+  win.HeaderCommand(0, CMD_HIDE_COLUMN);  // the name stays
+  EXPECT_EQ(List().ShownItems().front(), kItemNom);
+  // The cells follow their columns.
+  const int row = Row("a.txt"), typeColumn = ColumnOf(List(), kItemType);
+  EXPECT_EQ(List().CellText(row, typeColumn), List().Entries()[row].ItemText(kItemType));
+
+  DestroyWindow(win.Hwnd());
+  CMainWindow again;
+  ASSERT_TRUE(again.Create(GetModuleHandleA(nullptr), "Velto"));
+  EXPECT_EQ(ColumnOf(again.List(), kItemTaille), -1);
+  EXPECT_EQ(again.List().ShownItems().size(), all.size() - 1);
+
+  again.HeaderCommand(ColumnOf(again.List(), kItemType), CMD_HIDE_GROUP_OTHERS);
+  EXPECT_EQ(again.List().ShownItems(), (std::vector<int>{kItemNom, kItemNomFutur, kItemSel, kItemType}));
+  again.HeaderCommand(ColumnOf(again.List(), kItemType), CMD_SHOW_GROUP);
+  EXPECT_EQ(again.List().ShownItems(), all);
+  DestroyWindow(again.Hwnd());
+}
+
+TEST_F(Window, RightClickWithShiftOrCtrlInsertsAtTheCaret) {
+  const HWND edit = win.Rebar().Expression().Edit();
+  const int row = Row("a.txt");
+  const struct {
+    BYTE key;
+    int item;
+    std::string inserted;
+  } cases[] = {
+      {VK_SHIFT, kItemNom, "a.txt"},
+      {VK_CONTROL, kItemNom, "%f"},
+      {VK_CONTROL, kItemTaille, "%s"},
+      {VK_CONTROL, kItemNomFutur, ""},  // the future name has no variable
+  };
+  for (const auto& c : cases) {
+    SetWindowTextA(edit, "[]");
+    SendMessageA(edit, EM_SETSEL, 1, 1);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[c.key] = 0x80;
+    SetKeyboardState(keys);
+    NMITEMACTIVATE nm = {};
+    nm.hdr = {List().Hwnd(), IDC_LIST, static_cast<UINT>(NM_RCLICK)};
+    nm.iItem = row;
+    nm.iSubItem = ColumnOf(List(), c.item);
+    SendMessageA(win.Hwnd(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&nm));
+    keys[c.key] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(win.Rebar().Expression().Text(), "[" + c.inserted + "]") << c.item;
+  }
+}

@@ -39,6 +39,8 @@ class Window : public ::testing::Test {
     c.rebar.Assign({});
     for (CKProfileList* history : {&c.combo_exp, &c.combo_rep, &c.combo_fil}) history->Assign({});
     c.fil.Set("");
+    c.colonne.list.Assign({});
+    c.colonne.RebuildMap();
     c.tri_subitem.Set(0);
     c.tri_asc.Set(true);
     c.tri_xp.Set(true);
