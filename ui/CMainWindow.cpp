@@ -113,6 +113,7 @@ void CMainWindow::OnCreate() {
   dir.LoadHistory(c.combo_rep);
   fil.LoadHistory(c.combo_fil);
   exp.SetText(c.exp.Get());
+  SetWindowSubclass(exp.Edit(), ExpressionKeys, 1, reinterpret_cast<DWORD_PTR>(this));
   fil.SetText(c.fil.Get());
   status_.Create(hwnd_, inst_, IDC_STATUS);
   list_.Create(hwnd_, inst_, IDC_LIST, true);
@@ -382,6 +383,7 @@ void CMainWindow::OnDestroy() {
   KillTimer(hwnd_, kTimerRecalc);
   KillTimer(hwnd_, kTimerGather);
   Langue().SetRelabel(nullptr);
+  RemoveWindowSubclass(rebar_.Expression().Edit(), ExpressionKeys, 1);
   CConfig& c = Config();
   rebar_.Expression().SaveHistory(c.combo_exp);
   rebar_.Directory().SaveHistory(c.combo_rep);

@@ -1,5 +1,6 @@
-// The main window's mouse on the file list: the column header menu and the
-// right-click inserts into the expression field.
+// The main window's mouse on the file list (the column header menu, the
+// right-click inserts into the expression field) and the expression field's
+// own keys.
 #include "ui/CMainWindow.h"
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
 #include "expr/CColonnes.h"
+#include "os/CNoms.h"
 #include "res/resource.h"
 #include "ui/CGroupes.h"
 
@@ -136,4 +138,50 @@ void CMainWindow::InsertPointed(bool value, int row, int column) {
   const HWND edit = rebar_.Expression().Edit();
   SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
   SetFocus(edit);
+}
+
+LRESULT CALLBACK CMainWindow::ExpressionKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                             DWORD_PTR self) {
+  if (reinterpret_cast<CMainWindow*>(self)->OnExpressionKey(edit, msg, wp)) return 0;
+  return DefSubclassProc(edit, msg, wp, lp);
+}
+
+// Ctrl+Shift+I inserts the focused entry's name, Ctrl+Shift+B doubles the
+// backslashes of the selected text; Ctrl+Space and a right click are kept
+// for the completion window. True for a message taken here.
+bool CMainWindow::OnExpressionKey(HWND edit, UINT msg, WPARAM wp) {
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+  switch (msg) {
+    case WM_SETFOCUS: status_.SetText(CStatusbar::kText, Txt(27)); return false;
+    case WM_KILLFOCUS: list_.ShowFocusedState(); return false;
+    case WM_CONTEXTMENU: return true;
+    case WM_CHAR:
+      // The characters these keys would type: Tab, Ctrl+B's and a space.
+      return ctrl && (wp == 0x09 || wp == 0x02 || wp == ' ');
+    case WM_KEYDOWN: break;
+    default: return false;
+  }
+  if (ctrl && !shift && wp == VK_SPACE) return true;
+  if (!ctrl || !shift) return false;
+  if (wp == 'I') {
+    const int row = list_.FocusedItem();
+    if (row < 0 || row >= list_.Model().Count() || list_.Entries()[row].isParent) return true;
+    const std::string name = NomSansChemin(list_.Entries()[row].name);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(name.c_str()));
+    return true;
+  }
+  if (wp == 'B') {
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::string text = rebar_.Expression().Text();
+    if (start >= end || end > text.size()) return true;
+    std::string doubled;
+    for (size_t i = start; i < end; ++i) {
+      doubled += text[i];
+      if (text[i] == '\\') doubled += '\\';
+    }
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(doubled.c_str()));
+    return true;
+  }
+  return false;
 }

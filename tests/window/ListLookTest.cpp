@@ -181,3 +181,70 @@ TEST_F(Window, RightClickWithShiftOrCtrlInsertsAtTheCaret) {
     EXPECT_EQ(win.Rebar().Expression().Text(), "[" + c.inserted + "]") << c.item;
   }
 }
+
+namespace {
+
+// Presses Ctrl+Shift+key in edit: the key down and the character it types.
+void CtrlShift(HWND edit, char key) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageA(edit, WM_KEYDOWN, key, 1);
+  SendMessageA(edit, WM_CHAR, key - 'A' + 1, 1);
+  SendMessageA(edit, WM_KEYUP, key, 0xC0000001);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+}  // namespace
+
+TEST_F(Window, CtrlShiftBDoublesTheSelectedBackslashes) {
+  const HWND edit = win.Rebar().Expression().Edit();
+  const struct {
+    const char* text;
+    int from, to;
+    const char* after;
+  } cases[] = {
+      {"C:\\temp\\", 0, -1, "C:\\\\temp\\\\"},
+      {"C:\\temp\\", 3, 3, "C:\\temp\\"},  // no selection: nothing
+      {"a\\b\\c", 2, 5, "a\\b\\\\c"},
+      {"%n\\\\", 0, -1, "%n\\\\\\\\"},
+  };
+  for (const auto& c : cases) {
+    SetWindowTextA(edit, c.text);
+    SendMessageA(edit, EM_SETSEL, c.from, c.to);
+    CtrlShift(edit, 'B');
+    EXPECT_EQ(win.Rebar().Expression().Text(), c.after) << c.text;
+  }
+}
+
+TEST_F(Window, CtrlShiftIInsertsTheFocusedNameWithoutItsDirectory) {
+  Cmd(CMD_SUBDIRS);
+  ASSERT_GE(Row("sub\\e.txt"), 0);
+  const HWND edit = win.Rebar().Expression().Edit();
+  const struct {
+    const char* focused;
+    const char* after;
+  } cases[] = {{"sub\\e.txt", "%n_e.txt_"}, {"b.txt", "%n_b.txt_"}};
+  for (const auto& c : cases) {
+    Focus(c.focused);
+    SetWindowTextA(edit, "%n__");
+    SendMessageA(edit, EM_SETSEL, 3, 3);
+    CtrlShift(edit, 'I');
+    EXPECT_EQ(win.Rebar().Expression().Text(), c.after) << c.focused;
+  }
+}
+
+TEST_F(Window, TheExpressionFieldShowsItsHelpWhileFocused) {
+  ShowWindow(win.Hwnd(), SW_SHOW);
+  SetFocus(List().Hwnd());
+  Focus("c.txt");
+  List().ShowFocusedState();
+  const std::string normal = win.Status().Text(CStatusbar::kText);
+  ASSERT_NE(normal, Txt(27));
+  SetFocus(win.Rebar().Expression().Edit());
+  EXPECT_EQ(win.Status().Text(CStatusbar::kText), Txt(27));
+  SetFocus(List().Hwnd());
+  EXPECT_EQ(win.Status().Text(CStatusbar::kText), normal);
+}
