@@ -49,9 +49,11 @@ HIMAGELIST CheckMarks() {
 }  // namespace
 
 const std::vector<int>& CListeFic::Columns() {
-  static const std::vector<int> columns = {kItemNom,       kItemNomFutur, kItemSel,      kItemNomDos,
-                                           kItemType,      kItemTaille,   kItemDateCrea, kItemDateAcces,
-                                           kItemDateModif, kItemAttributs};
+  static const std::vector<int> columns = [] {
+    std::vector<int> all(kItemCount);
+    for (int i = 0; i < kItemCount; ++i) all[i] = i;
+    return all;
+  }();
   return columns;
 }
 
@@ -187,6 +189,7 @@ void CListeFic::EndSwap(const CVue* view, const std::string& focusName) {
     auto it = rows.find(AnsiUpperCopy(view->focused));
     if (!view->focused.empty() && it != rows.end()) SetFocusItem(it->second);
   }
+  MarkUsedColumns();
   if (!focusName.empty()) FocusName(focusName);
   if (FocusedItem() < 0 && model_.Count() > 0) SetFocusItem(0);
   const int focus = FocusedItem();

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <bitset>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,14 +35,22 @@ class CListeFic : public CListeCourante, public CKListView {
   int ItemOfColumn(int column) const;
   // The columns shown, each its data item, by subitem.
   const std::vector<int>& ShownItems() const { return shown_; }
-  // Shows the columns whose stored shown flag is set (items without a
-  // stored layout are shown), in stored order and with stored widths.
+  // Shows the columns to display, in stored order and with stored widths
+  // (the widths of the columns already there are stored first). A column is
+  // displayed when its stored shown flag is set (items without a stored
+  // layout are shown), and it is in the always-shown group or its group is
+  // shown and, with `col_util`, some listed entry has a value for it.
   void BuildColumns();
+  // After a load: marks the items and groups some listed entry has a value
+  // for; with `grp_auto` the groups from Audio on are then shown exactly
+  // when used. Then builds the columns.
+  void MarkUsedColumns();
+  bool ItemUsed(int item) const { return item >= 0 && item < kItemCount && used_[item]; }
   // Sets the shown flag of items and shows the columns again; item 0 stays.
   void ShowItems(const std::vector<int>& items, bool shown);
   // Gives column its built-in width.
   void SetDefaultWidth(int column);
-  // Stores the shown columns' widths with their shown flag.
+  // Stores the shown columns' widths.
   void CaptureColumns() const;
   using CListeCourante::RefreshStatus;
 
@@ -138,7 +147,8 @@ class CListeFic : public CListeCourante, public CKListView {
   // The run over copies, with the generation it counts as.
   void StartRun(std::vector<CFichier> copies, unsigned generation);
 
-  static bool ItemShown(int item);
+  bool ItemDisplayed(int item) const;
+  std::bitset<kItemCount> used_;  // items some listed entry has a value for
   std::vector<int> shown_;  // the data item of each list column
   std::unique_ptr<CCalculFond> background_;
   bool backgroundPending_ = false;

@@ -7,6 +7,7 @@
 #include "config/CConfig.h"
 #include "config/CMultilangue.h"
 #include "expr/CColonnes.h"
+#include "ui/CGroupes.h"
 
 namespace {
 
@@ -27,12 +28,38 @@ int CListeFic::ItemOfColumn(int column) const {
   return column >= 0 && column < static_cast<int>(shown_.size()) ? shown_[column] : -1;
 }
 
-bool CListeFic::ItemShown(int item) { return item == kItemNom || Layout(item).shown; }
+bool CListeFic::ItemDisplayed(int item) const {
+  if (item == kItemNom) return true;
+  const CColonne* c = Colonne(item);
+  if (!c || !Layout(item).shown) return false;
+  if (c->group == kGroupAlways) return true;
+  return GroupShown(c->group)->Get() && (!Config().col_util || used_[item]);
+}
+
+void CListeFic::MarkUsedColumns() {
+  used_.reset();
+  for (const CFichier& e : model_.Entries()) {
+    if (e.isParent) continue;
+    for (const auto& v : e.items.text)
+      if (!v.second.empty()) used_.set(v.first);
+    for (const auto& v : e.items.dates) used_.set(v.first);
+    for (const auto& v : e.items.ints) used_.set(v.first);
+    for (const auto& v : e.items.decs) used_.set(v.first);
+  }
+  if (Config().grp_auto) {
+    bool usedGroups[kGroupCount] = {};
+    for (int item = 0; item < kItemCount; ++item)
+      if (used_[item]) usedGroups[Colonne(item)->group] = true;
+    for (int g = kGroupAudio; g < kGroupCount; ++g)
+      if (GroupShown(g)->Get() != usedGroups[g]) GroupShown(g)->Set(usedGroups[g]);
+  }
+  BuildColumns();
+}
 
 void CListeFic::BuildColumns() {
   std::vector<int> items;
   for (int item : Columns())
-    if (ItemShown(item)) items.push_back(item);
+    if (ItemDisplayed(item)) items.push_back(item);
   const CColonnes& stored = Config().colonne;
   std::stable_sort(items.begin(), items.end(),
                    [&](int a, int b) { return stored.PositionOf(a) < stored.PositionOf(b); });
@@ -40,6 +67,8 @@ void CListeFic::BuildColumns() {
   // the others go and come again after it.
   items.erase(std::remove(items.begin(), items.end(), static_cast<int>(kItemNom)), items.end());
   items.insert(items.begin(), kItemNom);
+  if (items == shown_) return;
+  CaptureColumns();
   SetRedraw(false);
   while (SendMessageA(Hwnd(), LVM_DELETECOLUMN, 1, 0)) {
   }
@@ -54,6 +83,7 @@ void CListeFic::BuildColumns() {
     InsertColumn(static_cast<int>(i), Txt(ColumnTitleId(item)), width, c && c->alignRight);
   }
   shown_ = std::move(items);
+  if (Config().tri_subitem >= static_cast<int>(shown_.size())) Config().tri_subitem.Set(0);
   SetRedraw(true);
   InvalidateRect(Hwnd(), nullptr, TRUE);
 }
@@ -61,7 +91,6 @@ void CListeFic::BuildColumns() {
 void CListeFic::CaptureColumns() const {
   for (size_t i = 0; i < shown_.size(); ++i) {
     CColonneEntry e = Layout(shown_[i]);
-    e.shown = true;
     const int width = static_cast<int>(SendMessageA(Hwnd(), LVM_GETCOLUMNWIDTH, i, 0));
     if (width > 0) e.width = width;
     Config().colonne.SetEntry(shown_[i], e);
@@ -69,7 +98,6 @@ void CListeFic::CaptureColumns() const {
 }
 
 void CListeFic::ShowItems(const std::vector<int>& items, bool shown) {
-  CaptureColumns();
   for (int item : items) {
     if (item == kItemNom) continue;
     CColonneEntry e = Layout(item);
@@ -77,8 +105,6 @@ void CListeFic::ShowItems(const std::vector<int>& items, bool shown) {
     Config().colonne.SetEntry(item, e);
   }
   BuildColumns();
-  const int sorted = Config().tri_subitem;
-  if (sorted >= static_cast<int>(shown_.size())) Config().tri_subitem.Set(0);
 }
 
 void CListeFic::SetDefaultWidth(int column) {

@@ -12,6 +12,7 @@
 #include "os/CNoms.h"
 #include "os/CurrentDir.h"
 #include "res/resource.h"
+#include "ui/CGroupes.h"
 #include "ui/CListKeys.h"
 #include "ui/CMessages.h"
 
@@ -220,6 +221,12 @@ std::string CMainWindow::ExpressionText() { return rebar_.Expression().Text(); }
 
 void CMainWindow::OnCommand(int id) {
   if (!Handles(id)) return;  // a command whose handler has not come yet is silently dead
+  if (const int group = GroupOfCommand(id); group >= 0) {
+    GroupShown(group)->Set(!GroupShown(group)->Get());
+    list_.BuildColumns();
+    UpdateCommandStates();
+    return;
+  }
   switch (id) {
     case CMD_EXIT: DestroyWindow(hwnd_); return;
     case CMD_RELOAD: Reload(); break;
@@ -271,6 +278,7 @@ void CMainWindow::OnCommand(int id) {
 
 // The commands OnCommand carries out; every other menu item stays greyed.
 bool CMainWindow::Handles(int id) {
+  if (GroupOfCommand(id) >= 0) return true;
   static constexpr int kHandled[] = {
       CMD_EXIT,       CMD_RELOAD,        CMD_SUBDIRS,        CMD_STOP_LOAD,     CMD_PARENT_DIR,   CMD_FILE_DIR,
       CMD_BACK,       CMD_FORWARD,       CMD_ALL,            CMD_NONE,          CMD_INVERT,       CMD_SELECT,
@@ -325,17 +333,9 @@ void CMainWindow::UpdateCommandStates() {
   for (CKToolbar* t : rebar_.Toolbars())
     for (const CKBouton& b : t->Buttons())
       if (b.image != CKBouton::kSeparator) t->Enable(b.command, enabled(b.command));
-  const CConfig& c = Config();
-  const struct {
-    int command;
-    bool shown;
-  } groups[] = {{CMD_GRP_BASE, c.aff_grp_base},   {CMD_GRP_AUDIO, c.aff_grp_audio}, {CMD_GRP_ID3V1, c.aff_grp_id3v1},
-                {CMD_GRP_AUDTAG, c.aff_grp_audtag}, {CMD_GRP_VIDEO, c.aff_grp_video}, {CMD_GRP_VIDTAG, c.aff_grp_vidtag},
-                {CMD_GRP_IMG, c.aff_grp_img},     {CMD_GRP_EXIF, c.aff_grp_exif},   {CMD_GRP_IPTC, c.aff_grp_iptc},
-                {CMD_GRP_DOC, c.aff_grp_doc},     {CMD_GRP_EXE, c.aff_grp_exe}};
   for (CKToolbar* t : rebar_.Toolbars()) {
-    for (const auto& g : groups) t->Check(g.command, g.shown);
-    t->Check(CMD_SUBDIRS, c.recurse);
+    for (int g = kGroupBase; g < kGroupCount; ++g) t->Check(GroupCommand(g), GroupShown(g)->Get());
+    t->Check(CMD_SUBDIRS, Config().recurse);
   }
 }
 

@@ -2,6 +2,9 @@
 // field's keys, driven by messages as a user would.
 #include "WindowFixture.h"
 
+#include "expr/CColonnes.h"
+#include "ui/CEngineOptions.h"
+
 namespace {
 
 // The background the main window asks the list to paint row with.
@@ -125,7 +128,7 @@ TEST_F(Window, TheHeaderMenuOffersWhatTheColumnAllows) {
 
 TEST_F(Window, HiddenColumnsStayHiddenAcrossARestart) {
   const std::vector<int> all = List().ShownItems();
-  ASSERT_EQ(all.size(), CListeFic::Columns().size());
+  ASSERT_NE(ColumnOf(List(), kItemTaille), -1);
   win.HeaderCommand(ColumnOf(List(), kItemTaille), CMD_HIDE_COLUMN);
   EXPECT_EQ(ColumnOf(List(), kItemTaille), -1);
   EXPECT_EQ(List().ShownItems().size(), all.size() - 1);
@@ -141,6 +144,8 @@ TEST_F(Window, HiddenColumnsStayHiddenAcrossARestart) {
   DestroyWindow(win.Hwnd());
   CMainWindow again;
   ASSERT_TRUE(again.Create(GetModuleHandleA(nullptr), "Velto"));
+  again.List().Pending().threaded = false;
+  ASSERT_EQ(again.List().LoadDirectory(tree.Root(), false), 0);
   EXPECT_EQ(ColumnOf(again.List(), kItemTaille), -1);
   EXPECT_EQ(again.List().ShownItems().size(), all.size() - 1);
 
@@ -247,4 +252,70 @@ TEST_F(Window, TheExpressionFieldShowsItsHelpWhileFocused) {
   EXPECT_EQ(win.Status().Text(CStatusbar::kText), Txt(27));
   SetFocus(List().Hwnd());
   EXPECT_EQ(win.Status().Text(CStatusbar::kText), normal);
+}
+
+namespace {
+
+// A 2 x 1 pixel, 24-bit Windows bitmap.
+std::string TinyBitmap() {
+  const unsigned char bytes[] = {
+      'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                 // file header
+      40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,  // info header
+      8, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+      255, 0, 0, 0, 255, 0, 0, 0};  // two pixels and the row padding
+  return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+}  // namespace
+
+TEST_F(Window, ColumnGroupsFollowTheirButtonsAndTheUsedColumns) {
+  InstallMetadataHook();  // as the program does at start-up
+  tree.File("pic.bmp", TinyBitmap());
+  Cmd(CMD_RELOAD);
+  CKToolbar& groups = *win.Rebar().Toolbars()[2];
+  auto groupColumns = [&](int group) {
+    std::vector<int> items;
+    for (int item : List().ShownItems())
+      if (Colonne(item)->group == group) items.push_back(item);
+    return items;
+  };
+  auto imageColumns = [&] { return groupColumns(kGroupImage); };
+  std::vector<int> used;
+  for (int item = 0; item < kItemCount; ++item)
+    if (Colonne(item)->group == kGroupImage && List().ItemUsed(item)) used.push_back(item);
+  ASSERT_FALSE(used.empty());
+  // grp_auto: the image group is shown, with its used columns only.
+  EXPECT_TRUE(Config().aff_grp_img.Get());
+  EXPECT_FALSE(Config().aff_grp_audio.Get());
+  EXPECT_TRUE(SendMessageA(groups.Hwnd(), TB_ISBUTTONCHECKED, CMD_GRP_IMG, 0));
+  EXPECT_EQ(imageColumns(), used);
+  // Its button hides them, and shows them again.
+  Cmd(CMD_GRP_IMG);
+  EXPECT_FALSE(Config().aff_grp_img.Get());
+  EXPECT_FALSE(SendMessageA(groups.Hwnd(), TB_ISBUTTONCHECKED, CMD_GRP_IMG, 0));
+  EXPECT_TRUE(imageColumns().empty());
+  Cmd(CMD_GRP_IMG);
+  EXPECT_EQ(imageColumns(), used);
+  // A shown group without values shows no column, unless col_util is off.
+  Cmd(CMD_GRP_EXIF);
+  EXPECT_TRUE(Config().aff_grp_exif.Get());
+  EXPECT_TRUE(groupColumns(kGroupExif).empty());
+  Config().col_util.Set(false);
+  List().BuildColumns();
+  EXPECT_GT(groupColumns(kGroupExif).size(), 10u);
+  Config().col_util.Set(true);
+  List().BuildColumns();
+  EXPECT_TRUE(groupColumns(kGroupExif).empty());
+  // Without grp_auto a reload keeps the user's choice.
+  Cmd(CMD_GRP_IMG);
+  Config().grp_auto.Set(false);
+  Cmd(CMD_RELOAD);
+  EXPECT_FALSE(Config().aff_grp_img.Get());
+  Config().grp_auto.Set(true);
+  Cmd(CMD_RELOAD);
+  EXPECT_TRUE(Config().aff_grp_img.Get());
+  // The base group hides the base columns only; the always-shown ones stay.
+  Cmd(CMD_GRP_BASE);
+  for (int item : List().ShownItems()) EXPECT_NE(Colonne(item)->group, kGroupBase) << item;
+  EXPECT_EQ(ColumnOf(List(), kItemNomFutur), 1);
 }
