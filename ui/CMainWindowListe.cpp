@@ -111,7 +111,10 @@ void CMainWindow::OnListRightClick(const NMITEMACTIVATE* nm) {
   UpdateCommandStates();
   POINT screen = nm->ptAction;
   ClientToScreen(list_.Hwnd(), &screen);
-  TrackPopupMenu(action, TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
+  // The inserts take the cell clicked, not the one under the menu item.
+  const int id = TrackPopupMenu(action, TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, hwnd_, nullptr);
+  if (id == CMD_INSERT_VALUE || id == CMD_INSERT_VAR) InsertPointed(id == CMD_INSERT_VALUE, nm->iItem, nm->iSubItem);
+  else if (id) OnCommand(id);
 }
 
 bool CMainWindow::PointedCell(int* row, int* column) {
