@@ -83,10 +83,14 @@ void CMainWindow::HeaderCommand(int column, int id) {
 }
 
 void CMainWindow::OnContextMenu(HWND from, LPARAM at) {
+  // The header's request comes up through the list, named after either.
   const HWND header = reinterpret_cast<HWND>(SendMessageA(list_.Hwnd(), LVM_GETHEADER, 0, 0));
-  if (!header || from != header) return;
+  if (!header || (from != header && from != list_.Hwnd())) return;
   POINT screen = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
   if (at == -1) GetCursorPos(&screen);  // from the keyboard
+  RECT headerRect;
+  GetWindowRect(header, &headerRect);
+  if (!PtInRect(&headerRect, screen)) return;
   HDHITTESTINFO hit = {};
   hit.pt = screen;
   ScreenToClient(header, &hit.pt);

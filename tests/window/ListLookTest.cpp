@@ -319,3 +319,31 @@ TEST_F(Window, ColumnGroupsFollowTheirButtonsAndTheUsedColumns) {
   for (int item : List().ShownItems()) EXPECT_NE(Colonne(item)->group, kGroupBase) << item;
   EXPECT_EQ(ColumnOf(List(), kItemNomFutur), 1);
 }
+
+namespace {
+
+// Picks the first item of the popup menu open when the timer fires, by the
+// keys a user would press.
+void CALLBACK PickFirstMenuItem(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  const HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu) return;
+  PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+}  // namespace
+
+TEST_F(Window, ARightClickOnAHeaderOpensItsMenu) {
+  ShowWindow(win.Hwnd(), SW_SHOW);
+  const HWND header = reinterpret_cast<HWND>(SendMessageA(List().Hwnd(), LVM_GETHEADER, 0, 0));
+  const int column = ColumnOf(List(), kItemTaille);
+  ASSERT_GT(column, 0);
+  RECT r;
+  ASSERT_TRUE(SendMessageA(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&r)));
+  POINT at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(header, &at);
+  SetTimer(nullptr, 0, 100, PickFirstMenuItem);
+  SendMessageA(header, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(header), MAKELPARAM(at.x, at.y));
+  EXPECT_EQ(ColumnOf(List(), kItemTaille), -1);  // Hide, the first item
+}
