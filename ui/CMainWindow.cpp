@@ -180,6 +180,7 @@ LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
     }
     case NM_CUSTOMDRAW: return list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(hdr));
     case NM_CLICK:
+    case NM_DBLCLK:  // the second click of a quick pair toggles again
       if (list_.OnClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)->ptAction)) UpdateCommandStates();
       break;
     case NM_RCLICK: OnListRightClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)); return TRUE;
