@@ -16,10 +16,44 @@
 #include "ui/CEngineOptions.h"
 #include "ui/CMessages.h"
 
+namespace {
+
+// State image numbers of the check mark (0 draws none).
+constexpr int kUnchecked = 1;
+constexpr int kChecked = 2;
+
+// An empty box and a ticked one, drawn once by the system's button look.
+// The list that takes the image list owns it from then on.
+HIMAGELIST CheckMarks() {
+  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  HIMAGELIST images = ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, 2, 0);
+  if (!images) return nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  for (UINT state : {0u, static_cast<UINT>(DFCS_CHECKED)}) {
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, cx, cy);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = {0, 0, cx, cy};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    RECT box = {2, 2, cx - 2, cy - 2};
+    DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | state);
+    SelectObject(dc, old);
+    ImageList_AddMasked(images, bitmap, RGB(255, 255, 255));
+    DeleteObject(bitmap);
+  }
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return images;
+}
+
+}  // namespace
+
 const std::vector<int>& CListeFic::Columns() {
-  static const std::vector<int> columns = {kItemNom,       kItemNomFutur, kItemSel,      kItemNomDos,
-                                           kItemType,      kItemTaille,   kItemDateCrea, kItemDateAcces,
-                                           kItemDateModif, kItemAttributs};
+  static const std::vector<int> columns = [] {
+    std::vector<int> all(kItemCount);
+    for (int i = 0; i < kItemCount; ++i) all[i] = i;
+    return all;
+  }();
   return columns;
 }
 
@@ -31,23 +65,22 @@ HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
   Attach(hwnd);
   if (!hwnd) return nullptr;
-  SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP);
-  const auto& cols = Columns();
-  for (size_t i = 0; i < cols.size(); ++i) {
-    const int item = cols[i];
-    const bool right = item == kItemTaille || item == kItemSel;
-    const int width = item == kItemNom || item == kItemNomFutur ? 200 : 100;
-    InsertColumn(static_cast<int>(i), Txt(ColumnTitleId(item)), width, right);
-  }
+  DWORD ex = LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP;
+  if (Config().grille) ex |= LVS_EX_GRIDLINES;
+  SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, ex);
+  // The check marks are ours, not LVS_EX_CHECKBOXES: a click on one changes
+  // the model, which the list then shows, and never the list's own state.
+  SendMessageA(hwnd, LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(CheckMarks()));
+  SendMessageA(hwnd, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+  BuildColumns();
   return hwnd;
 }
 
 void CListeFic::RelabelColumns() {
-  const auto& cols = Columns();
-  for (size_t i = 0; i < cols.size(); ++i) {
+  for (size_t i = 0; i < shown_.size(); ++i) {
     LVCOLUMNA col = {};
     col.mask = LVCF_TEXT;
-    col.pszText = const_cast<char*>(Txt(ColumnTitleId(cols[i])));
+    col.pszText = const_cast<char*>(Txt(ColumnTitleId(shown_[i])));
     SendMessageA(Hwnd(), LVM_SETCOLUMNA, i, reinterpret_cast<LPARAM>(&col));
   }
 }
@@ -55,15 +88,53 @@ void CListeFic::RelabelColumns() {
 const std::string& CListeFic::CellText(int row, int column) const {
   static const std::string empty;
   if (row < 0 || row >= model_.Count()) return empty;
-  if (column < 0 || column >= static_cast<int>(Columns().size())) return empty;
-  return model_.Entries()[row].ItemText(Columns()[column]);
+  const int item = ItemOfColumn(column);
+  if (item < 0) return empty;
+  return model_.Entries()[row].ItemText(item);
 }
 
 void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) {
+  const int row = info->item.iItem;
+  if ((info->item.mask & LVIF_STATE) && row >= 0 && row < model_.Count() && info->item.iSubItem == 0) {
+    const CFichier& e = model_.Entries()[row];
+    info->item.state = e.isParent || e.badName ? 0 : INDEXTOSTATEIMAGEMASK(e.selOrder >= 0 ? kChecked : kUnchecked);
+    info->item.stateMask |= LVIS_STATEIMAGEMASK;
+  }
   if (!(info->item.mask & LVIF_TEXT) || !info->item.pszText || info->item.cchTextMax <= 0) return;
   if (info->item.iItem >= 0 && info->item.iItem < model_.Count()) Freshen(model_.Entry(info->item.iItem));
   const std::string& text = CellText(info->item.iItem, info->item.iSubItem);
   lstrcpynA(info->item.pszText, text.c_str(), info->item.cchTextMax);
+}
+
+COLORREF CListeFic::RowBackground(int row) const {
+  if (row < 0 || row >= model_.Count()) return CLR_DEFAULT;
+  const CFichier& e = model_.Entries()[row];
+  const bool odd = row % 2 != 0;
+  if (e.lastError != 0) return odd ? RGB(252, 100, 80) : RGB(252, 120, 100);
+  if (e.selOrder >= 0) return odd ? RGB(210, 232, 235) : RGB(210, 252, 255);
+  return CLR_DEFAULT;
+}
+
+LRESULT CListeFic::OnCustomDraw(NMLVCUSTOMDRAW* draw) const {
+  switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: {
+      const COLORREF back = RowBackground(static_cast<int>(draw->nmcd.dwItemSpec));
+      if (back == CLR_DEFAULT) return CDRF_DODEFAULT;
+      draw->clrTextBk = back;
+      return CDRF_NEWFONT;
+    }
+    default: return CDRF_DODEFAULT;
+  }
+}
+
+bool CListeFic::OnClick(POINT clientPoint) {
+  LVHITTESTINFO hit = {};
+  hit.pt = clientPoint;
+  const int row = static_cast<int>(SendMessageA(Hwnd(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (row < 0 || row >= model_.Count() || !(hit.flags & LVHT_ONITEMSTATEICON)) return false;
+  ToggleRow(row);
+  return true;
 }
 
 void CListeFic::EndLabelEdit() {
@@ -118,6 +189,7 @@ void CListeFic::EndSwap(const CVue* view, const std::string& focusName) {
     auto it = rows.find(AnsiUpperCopy(view->focused));
     if (!view->focused.empty() && it != rows.end()) SetFocusItem(it->second);
   }
+  MarkUsedColumns();
   if (!focusName.empty()) FocusName(focusName);
   if (FocusedItem() < 0 && model_.Count() > 0) SetFocusItem(0);
   const int focus = FocusedItem();

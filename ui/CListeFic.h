@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <bitset>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,17 +23,50 @@ class CListeFic : public CListeCourante, public CKListView {
   // A background run still going is left to its thread.
   ~CListeFic() override;
 
-  // The list columns: item numbers, in display order.
+  // The items the list can show as columns, in built-in order.
   static const std::vector<int>& Columns();
 
   HWND Create(HWND owner, HINSTANCE inst, int id, bool visible);
   // The column titles again, in the current language.
   void RelabelColumns();
+
+  // The data item shown in list column `column` (the list view's subitem),
+  // -1 for none.
+  int ItemOfColumn(int column) const;
+  // The columns shown, each its data item, by subitem.
+  const std::vector<int>& ShownItems() const { return shown_; }
+  // Shows the columns to display, in stored order and with stored widths
+  // (the widths of the columns already there are stored first). A column is
+  // displayed when its stored shown flag is set (items without a stored
+  // layout are shown), and it is in the always-shown group or its group is
+  // shown and, with `col_util`, some listed entry has a value for it.
+  void BuildColumns();
+  // After a load: marks the items and groups some listed entry has a value
+  // for; with `grp_auto` the groups from Audio on are then shown exactly
+  // when used. Then builds the columns.
+  void MarkUsedColumns();
+  bool ItemUsed(int item) const { return item >= 0 && item < kItemCount && used_[item]; }
+  // Sets the shown flag of items and shows the columns again; item 0 stays.
+  void ShowItems(const std::vector<int>& items, bool shown);
+  // Gives column its built-in width.
+  void SetDefaultWidth(int column);
+  // Stores the shown columns' widths.
+  void CaptureColumns() const;
   using CListeCourante::RefreshStatus;
 
   // The cell text of a row and column, for LVN_GETDISPINFO.
   const std::string& CellText(int row, int column) const;
   void OnGetDispInfo(NMLVDISPINFOA* info);
+  // Row colours: NM_CUSTOMDRAW's answer.
+  LRESULT OnCustomDraw(NMLVCUSTOMDRAW* draw) const;
+  // The background of row: the error colour over the selection colour,
+  // each a shade apart on odd and even rows; CLR_DEFAULT otherwise.
+  COLORREF RowBackground(int row) const;
+  // A click on a row's check mark toggles its selection; false for a click
+  // elsewhere.
+  bool OnClick(POINT clientPoint);
+  // Toggles the selection of row (select when unselected, else unselect).
+  void ToggleRow(int row);
 
   // Focuses the entry named name (exact, case-insensitive); false when absent.
   bool FocusName(const std::string& name);
@@ -113,6 +147,9 @@ class CListeFic : public CListeCourante, public CKListView {
   // The run over copies, with the generation it counts as.
   void StartRun(std::vector<CFichier> copies, unsigned generation);
 
+  bool ItemDisplayed(int item) const;
+  std::bitset<kItemCount> used_;  // items some listed entry has a value for
+  std::vector<int> shown_;  // the data item of each list column
   std::unique_ptr<CCalculFond> background_;
   bool backgroundPending_ = false;
   std::vector<int> backgroundSelection_;  // of the copies being taken or the run going

@@ -52,6 +52,13 @@ void CListeFic::ToggleHighlighted() {
   RefreshStatus();
 }
 
+void CListeFic::ToggleRow(int row) {
+  if (row < 0 || row >= model_.Count()) return;
+  if (model_.Entries()[row].selOrder >= 0) model_.UnselectRows({row});
+  else model_.SelectRows({row});
+  RefreshStatus();
+}
+
 void CListeFic::HighlightSelected() {
   const std::vector<int> rows = model_.SelectedRows();
   SetHighlight(rows);

@@ -6,7 +6,7 @@
 #include "expr/CColonnes.h"
 
 void CListeFic::SortByColumn(int column) {
-  if (column < 0 || column >= static_cast<int>(Columns().size())) return;
+  if (ItemOfColumn(column) < 0) return;
   CConfig& cfg = Config();
   if (cfg.tri_subitem.Get() == column) {
     cfg.tri_asc.Set(!cfg.tri_asc.Get());
@@ -19,8 +19,8 @@ void CListeFic::SortByColumn(int column) {
 
 void CListeFic::SortList() {
   const int column = Config().tri_subitem;
-  if (column < 0 || column >= static_cast<int>(Columns().size()) || model_.Count() == 0) return;
-  const int item = Columns()[static_cast<size_t>(column)];
+  const int item = ItemOfColumn(column);
+  if (item < 0 || model_.Count() == 0) return;
   SortKind kind = SortKind::Text;
   if (const CColonne* c = Colonne(item)) {
     if (c->kind == kKindInt) kind = SortKind::Integer;

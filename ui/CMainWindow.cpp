@@ -12,6 +12,7 @@
 #include "os/CNoms.h"
 #include "os/CurrentDir.h"
 #include "res/resource.h"
+#include "ui/CGroupes.h"
 #include "ui/CListKeys.h"
 #include "ui/CMessages.h"
 
@@ -78,6 +79,7 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       UpdateCommandStates();
       return 0;
     case WM_INITMENUPOPUP: UpdateCommandStates(); return 0;
+    case WM_CONTEXTMENU: OnContextMenu(reinterpret_cast<HWND>(wp), lp); return 0;
     case WM_MENUSELECT: OnMenuSelect(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_EXITMENULOOP: list_.ShowFocusedState(); return 0;
     case WM_SETFOCUS: SetFocus(list_.Hwnd()); return 0;
@@ -112,6 +114,7 @@ void CMainWindow::OnCreate() {
   dir.LoadHistory(c.combo_rep);
   fil.LoadHistory(c.combo_fil);
   exp.SetText(c.exp.Get());
+  SetWindowSubclass(exp.Edit(), ExpressionKeys, 1, reinterpret_cast<DWORD_PTR>(this));
   fil.SetText(c.fil.Get());
   status_.Create(hwnd_, inst_, IDC_STATUS);
   list_.Create(hwnd_, inst_, IDC_LIST, true);
@@ -175,6 +178,12 @@ LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
       UpdateCommandStates();
       return FALSE;
     }
+    case NM_CUSTOMDRAW: return list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(hdr));
+    case NM_CLICK:
+    case NM_DBLCLK:  // the second click of a quick pair toggles again
+      if (list_.OnClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)->ptAction)) UpdateCommandStates();
+      break;
+    case NM_RCLICK: OnListRightClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)); return TRUE;
     case LVN_COLUMNCLICK: list_.SortByColumn(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem); break;
     case LVN_ITEMCHANGED: {
       const NMLISTVIEW* nm = reinterpret_cast<NMLISTVIEW*>(hdr);
@@ -213,6 +222,12 @@ std::string CMainWindow::ExpressionText() { return rebar_.Expression().Text(); }
 
 void CMainWindow::OnCommand(int id) {
   if (!Handles(id)) return;  // a command whose handler has not come yet is silently dead
+  if (const int group = GroupOfCommand(id); group >= 0) {
+    GroupShown(group)->Set(!GroupShown(group)->Get());
+    list_.BuildColumns();
+    UpdateCommandStates();
+    return;
+  }
   switch (id) {
     case CMD_EXIT: DestroyWindow(hwnd_); return;
     case CMD_RELOAD: Reload(); break;
@@ -249,6 +264,12 @@ void CMainWindow::OnCommand(int id) {
       Config().verr_bandes.Set(!Config().verr_bandes);
       rebar_.Lock(Config().verr_bandes);
       break;
+    case CMD_INSERT_VALUE:
+    case CMD_INSERT_VAR: {
+      int row, column;
+      if (PointedCell(&row, &column)) InsertPointed(id == CMD_INSERT_VALUE, row, column);
+      return;
+    }
     case CMD_NEXT_CONTROL: CycleFocus(+1); break;
     case CMD_PREV_CONTROL: CycleFocus(-1); break;
     default: return;
@@ -258,12 +279,13 @@ void CMainWindow::OnCommand(int id) {
 
 // The commands OnCommand carries out; every other menu item stays greyed.
 bool CMainWindow::Handles(int id) {
+  if (GroupOfCommand(id) >= 0) return true;
   static constexpr int kHandled[] = {
       CMD_EXIT,       CMD_RELOAD,        CMD_SUBDIRS,        CMD_STOP_LOAD,     CMD_PARENT_DIR,   CMD_FILE_DIR,
       CMD_BACK,       CMD_FORWARD,       CMD_ALL,            CMD_NONE,          CMD_INVERT,       CMD_SELECT,
       CMD_UNSELECT,   CMD_SEL_TOGGLE,    CMD_HIGHLIGHT_SEL,  CMD_FIRST_SELECTED, CMD_NEXT_SELECTED, CMD_FIND_NEXT,
       CMD_RECOMPUTE,  CMD_RENAME,        CMD_COPY,           CMD_UNDO,          CMD_REDO,         CMD_MANUAL_RENAME,
-      CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL};
+      CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL,  CMD_INSERT_VALUE, CMD_INSERT_VAR};
   for (int h : kHandled)
     if (h == id) return true;
   return false;
@@ -312,17 +334,9 @@ void CMainWindow::UpdateCommandStates() {
   for (CKToolbar* t : rebar_.Toolbars())
     for (const CKBouton& b : t->Buttons())
       if (b.image != CKBouton::kSeparator) t->Enable(b.command, enabled(b.command));
-  const CConfig& c = Config();
-  const struct {
-    int command;
-    bool shown;
-  } groups[] = {{CMD_GRP_BASE, c.aff_grp_base},   {CMD_GRP_AUDIO, c.aff_grp_audio}, {CMD_GRP_ID3V1, c.aff_grp_id3v1},
-                {CMD_GRP_AUDTAG, c.aff_grp_audtag}, {CMD_GRP_VIDEO, c.aff_grp_video}, {CMD_GRP_VIDTAG, c.aff_grp_vidtag},
-                {CMD_GRP_IMG, c.aff_grp_img},     {CMD_GRP_EXIF, c.aff_grp_exif},   {CMD_GRP_IPTC, c.aff_grp_iptc},
-                {CMD_GRP_DOC, c.aff_grp_doc},     {CMD_GRP_EXE, c.aff_grp_exe}};
   for (CKToolbar* t : rebar_.Toolbars()) {
-    for (const auto& g : groups) t->Check(g.command, g.shown);
-    t->Check(CMD_SUBDIRS, c.recurse);
+    for (int g = kGroupBase; g < kGroupCount; ++g) t->Check(GroupCommand(g), GroupShown(g)->Get());
+    t->Check(CMD_SUBDIRS, Config().recurse);
   }
 }
 
@@ -370,11 +384,13 @@ void CMainWindow::OnDestroy() {
   KillTimer(hwnd_, kTimerRecalc);
   KillTimer(hwnd_, kTimerGather);
   Langue().SetRelabel(nullptr);
+  RemoveWindowSubclass(rebar_.Expression().Edit(), ExpressionKeys, 1);
   CConfig& c = Config();
   rebar_.Expression().SaveHistory(c.combo_exp);
   rebar_.Directory().SaveHistory(c.combo_rep);
   rebar_.Filter().SaveHistory(c.combo_fil);
   rebar_.Save();
+  list_.CaptureColumns();
   list_.StopLoading(false);
   PostQuitMessage(0);
 }

@@ -34,6 +34,14 @@ class CMainWindow : public CKFenetre {
   // in the current language.
   void Relabel();
 
+  // The menu of a column header (owned by the caller), with its items'
+  // texts and states for column; and what its items do.
+  HMENU HeaderMenu(int column);
+  void HeaderCommand(int column, int id);
+  // Inserts at the caret of the expression field the value of a cell (the
+  // pointed value) or the variable of its column (the pointed variable).
+  void InsertPointed(bool value, int row, int column);
+
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -50,6 +58,15 @@ class CMainWindow : public CKFenetre {
   void OnTooltip(NMHDR* hdr);
   void OnDropDown(NMTOOLBARA* nm);
   void OnDestroy();
+  // A right click on the list: a header's menu, the inserts with Shift or
+  // Ctrl, otherwise the Action menu.
+  void OnContextMenu(HWND from, LPARAM at);
+  void OnListRightClick(const NMITEMACTIVATE* nm);
+  // The row and column under the mouse cursor in the list; false when none.
+  bool PointedCell(int* row, int* column);
+  // The expression field's own keys, on its edit control.
+  static LRESULT CALLBACK ExpressionKeys(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
+  bool OnExpressionKey(HWND edit, UINT msg, WPARAM wp);
   void LabelMenu();
   void Navigate(int delta);
   void Reload();

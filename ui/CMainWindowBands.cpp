@@ -12,6 +12,7 @@
 #include "os/AsciiText.h"
 #include "os/CurrentDir.h"
 #include "res/resource.h"
+#include "ui/CGroupes.h"
 #include "ui/CMessages.h"
 
 namespace {
@@ -100,13 +101,6 @@ bool CMainWindow::OnComboCommand(HWND from, int code) {
     }
   }
   return true;
-}
-
-// The group buttons' command ids, in order from 40000, and their names' text ids.
-static int GroupNameId(int command) {
-  static constexpr int kNames[] = {266, 267, 268, 269, 270, 271, 272, 273, 274, 276, 277};
-  const int i = command - CMD_GRP_AUDIO;
-  return i >= 0 && i < static_cast<int>(sizeof kNames / sizeof kNames[0]) ? kNames[i] : 0;
 }
 
 void CMainWindow::OnTooltip(NMHDR* hdr) {

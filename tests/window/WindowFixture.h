@@ -39,6 +39,15 @@ class Window : public ::testing::Test {
     c.rebar.Assign({});
     for (CKProfileList* history : {&c.combo_exp, &c.combo_rep, &c.combo_fil}) history->Assign({});
     c.fil.Set("");
+    c.colonne.list.Assign({});
+    c.colonne.RebuildMap();
+    c.grp_auto.Set(true);
+    c.col_util.Set(true);
+    c.aff_grp_base.Set(true);
+    for (CKProfile<bool>* g : {&c.aff_grp_audio, &c.aff_grp_id3v1, &c.aff_grp_audtag, &c.aff_grp_video,
+                               &c.aff_grp_vidtag, &c.aff_grp_img, &c.aff_grp_exif, &c.aff_grp_iptc, &c.aff_grp_doc,
+                               &c.aff_grp_exe})
+      g->Set(false);
     c.tri_subitem.Set(0);
     c.tri_asc.Set(true);
     c.tri_xp.Set(true);
