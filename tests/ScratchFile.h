@@ -6,12 +6,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 // Path of `leaf` in the scratch directory, after the test group's prefix.
+// A test program started by hand, without ctest, writes to the system's
+// temporary directory rather than wherever it was started.
 inline std::string ScratchFilePath(const std::string& prefix, const std::string& leaf) {
   const char* root = std::getenv("VELTO_TEST_ROOT");
-  return std::string(root ? root : ".") + "/" + prefix + leaf;
+  return (root ? std::string(root) : std::filesystem::temp_directory_path().string()) + "/" + prefix + leaf;
 }
 
 // Writes `bytes` to that path and returns it.
