@@ -166,10 +166,11 @@ bool QuitRequested(int argc, char** argv) {
   return cl.quit;
 }
 
-int MessageLoop(HWND main, HACCEL accel) {
+int MessageLoop(CMainWindow& main, HACCEL accel) {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (accel && TranslateAcceleratorA(main, accel, &msg)) continue;
+    if (main.TranslateDialogs(&msg)) continue;
+    if (accel && TranslateAcceleratorA(main.Hwnd(), accel, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -213,7 +214,7 @@ int VeltoMain(HINSTANCE inst, int showCommand, int argc, char** argv) {
   if (cl.operation != COpKind::None) window.List().RunOperation(cl.operation);
   if (cl.help) PostMessageA(window.Hwnd(), WM_COMMAND, CMD_CMDLINE_HELP, 0);
   if (Config().pcont_ouv_dem) PostMessageA(window.Hwnd(), WM_COMMAND, CMD_FIRST_CONTACT, 0);
-  const int result = MessageLoop(window.Hwnd(), accel);
+  const int result = MessageLoop(window, accel);
   if (window.Hwnd()) DestroyWindow(window.Hwnd());
   if (cl.saveConfig) SaveConfig();
   return result;

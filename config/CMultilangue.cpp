@@ -88,6 +88,18 @@ void CKMultilangue::LabelDialog(HWND dialog, int captionId) const {
   if (const char* caption = Text(captionId)) SetWindowTextA(dialog, caption);
 }
 
+std::string CKMultilangue::HelpText(int topic) const {
+  // Help texts are resources of type 23 (HTML) in the program's own module.
+  const int id = HelpResource(topic);
+  if (id == 0) return {};
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(23));
+  if (!found) return {};
+  HGLOBAL loaded = LoadResource(module, found);
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  return bytes ? std::string(static_cast<const char*>(bytes), SizeofResource(module, found)) : std::string();
+}
+
 void CKMultilangue::LabelSubMenu(HMENU menu, int base, bool top) const {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {

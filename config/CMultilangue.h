@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 
 // The language of a locale id: 0 (French) when its primary language (low 10
 // bits) is 12, 1 (English) otherwise.
@@ -42,6 +43,9 @@ class CKMultilangue {
     auto it = help_.find(topic);
     return it == help_.end() ? 0 : it->second;
   }
+  // The help text of a topic, from the program's resources; empty when the
+  // topic or its resource is missing.
+  std::string HelpText(int topic) const;
   // 0 French, 1 English, 2 before the first fill.
   int Language() const { return language_; }
 

@@ -6,6 +6,14 @@
 #define IDM_MAIN 20045
 #define IDM_HEADER 20046
 
+// The completion window's dialog, its tab control, and its variable lists
+// (help texts in English and French).
+#define IDD_COMPLETION 15
+#define IDC_COMPL_TABS 1013
+#define IDH_COMPLETION_EN 20033
+#define IDH_COMPLETION_FR 20034
+#define RT_HELPTEXT 23
+
 // Child control ids of the main window.
 #define IDC_REBAR 10
 #define IDC_LIST 8

@@ -115,6 +115,7 @@ void CMainWindow::OnCreate() {
   fil.LoadHistory(c.combo_fil);
   exp.SetText(c.exp.Get());
   SetWindowSubclass(exp.Edit(), ExpressionKeys, 1, reinterpret_cast<DWORD_PTR>(this));
+  completion_.Attach(inst_, hwnd_, exp.Edit(), [this] { ExpressionEdited(); });
   fil.SetText(c.fil.Get());
   status_.Create(hwnd_, inst_, IDC_STATUS);
   list_.Create(hwnd_, inst_, IDC_LIST, true);
@@ -270,6 +271,7 @@ void CMainWindow::OnCommand(int id) {
       if (PointedCell(&row, &column)) InsertPointed(id == CMD_INSERT_VALUE, row, column);
       return;
     }
+    case CMD_COMPLETION: completion_.Show(false); break;
     case CMD_NEXT_CONTROL: CycleFocus(+1); break;
     case CMD_PREV_CONTROL: CycleFocus(-1); break;
     default: return;
@@ -285,7 +287,8 @@ bool CMainWindow::Handles(int id) {
       CMD_BACK,       CMD_FORWARD,       CMD_ALL,            CMD_NONE,          CMD_INVERT,       CMD_SELECT,
       CMD_UNSELECT,   CMD_SEL_TOGGLE,    CMD_HIGHLIGHT_SEL,  CMD_FIRST_SELECTED, CMD_NEXT_SELECTED, CMD_FIND_NEXT,
       CMD_RECOMPUTE,  CMD_RENAME,        CMD_COPY,           CMD_UNDO,          CMD_REDO,         CMD_MANUAL_RENAME,
-      CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL,  CMD_INSERT_VALUE, CMD_INSERT_VAR};
+      CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL,  CMD_INSERT_VALUE, CMD_INSERT_VAR,
+      CMD_COMPLETION};
   for (int h : kHandled)
     if (h == id) return true;
   return false;

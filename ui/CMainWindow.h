@@ -7,6 +7,7 @@
 #include <string>
 
 #include "os/CKGuards.h"
+#include "ui/CCompletion.h"
 #include "ui/CListeFic.h"
 #include "ui/CKFenetre.h"
 #include "ui/CRebar.h"
@@ -23,6 +24,11 @@ class CMainWindow : public CKFenetre {
   CListeFic& List() { return list_; }
   CStatusbar& Status() { return status_; }
   CRebar& Rebar() { return rebar_; }
+  CCompletion& Completion() { return completion_; }
+  // The message loop's hook for the modeless windows: true when msg was
+  // theirs and has been handled (the main window's accelerators are then
+  // not translated).
+  bool TranslateDialogs(MSG* msg) { return completion_.Translate(msg); }
   // Loads the parent of the current directory, focusing the directory left.
   void LoadParent();
   // Greys the commands without a handler, and Undo, Redo, Back, Forward and
@@ -54,6 +60,8 @@ class CMainWindow : public CKFenetre {
   // change of the expression text.
   bool OnComboCommand(HWND from, int code);
   void OnComboEnd(HWND from, bool changed, int why);
+  // The expression text changed (typed or inserted).
+  void ExpressionEdited();
   void OnMenuSelect(int id, UINT flags);
   void OnTooltip(NMHDR* hdr);
   void OnDropDown(NMTOOLBARA* nm);
@@ -87,6 +95,7 @@ class CMainWindow : public CKFenetre {
   CRebar rebar_;
   CListeFic list_;
   CStatusbar status_;
+  CCompletion completion_;
   CKGdi<HFONT> messageFont_;
   std::string tip_;  // the text of the tooltip shown
   bool recalcWaiting_ = false;  // typing started the pause before an immediate recompute

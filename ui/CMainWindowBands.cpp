@@ -73,6 +73,14 @@ void CMainWindow::OnComboEnd(HWND from, bool changed, int why) {
   }
 }
 
+void CMainWindow::ExpressionEdited() {
+  if (!Config().recalc_imm) return;
+  // Each key restarts the wait: a run starts once typing pauses, on a
+  // worker thread, so keys typed while it runs are taken at once.
+  SetTimer(hwnd_, kTimerRecalc, kRecalcDelay, nullptr);
+  recalcWaiting_ = true;
+}
+
 bool CMainWindow::OnComboCommand(HWND from, int code) {
   CRebar& r = rebar_;
   CKCombo* combo = from == r.Expression().Hwnd()  ? &r.Expression()
@@ -80,11 +88,8 @@ bool CMainWindow::OnComboCommand(HWND from, int code) {
                    : from == r.Filter().Hwnd()    ? &r.Filter()
                                                   : nullptr;
   if (!combo) return false;
-  if (code == CBN_EDITCHANGE && combo == &r.Expression() && Config().recalc_imm) {
-    // Each key restarts the wait: a run starts once typing pauses, on a
-    // worker thread, so keys typed while it runs are taken at once.
-    SetTimer(hwnd_, kTimerRecalc, kRecalcDelay, nullptr);
-    recalcWaiting_ = true;
+  if (code == CBN_EDITCHANGE && combo == &r.Expression()) {
+    ExpressionEdited();
   } else if (code == CBN_SELENDOK) {
     const int at = static_cast<int>(SendMessageA(from, CB_GETCURSEL, 0, 0));
     const std::vector<std::string> texts = combo->History();

@@ -154,21 +154,25 @@ LRESULT CALLBACK CMainWindow::ExpressionKeys(HWND edit, UINT msg, WPARAM wp, LPA
 }
 
 // Ctrl+Shift+I inserts the focused entry's name, Ctrl+Shift+B doubles the
-// backslashes of the selected text; Ctrl+Space and a right click are kept
-// for the completion window. True for a message taken here.
+// backslashes of the selected text; Ctrl+Space and a right click open the
+// completion window on the variable at the caret. True for a message taken
+// here.
 bool CMainWindow::OnExpressionKey(HWND edit, UINT msg, WPARAM wp) {
   const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
   switch (msg) {
     case WM_SETFOCUS: status_.SetText(CStatusbar::kText, Txt(27)); return false;
     case WM_KILLFOCUS: list_.ShowFocusedState(); return false;
-    case WM_CONTEXTMENU: return true;
+    case WM_CONTEXTMENU: completion_.Show(true); return true;
     case WM_CHAR:
       // The characters these keys would type: Tab, Ctrl+B's and a space.
       return ctrl && (wp == 0x09 || wp == 0x02 || wp == ' ');
     case WM_KEYDOWN: break;
     default: return false;
   }
-  if (ctrl && !shift && wp == VK_SPACE) return true;
+  if (ctrl && !shift && wp == VK_SPACE) {
+    completion_.Show(true);
+    return true;
+  }
   if (!ctrl || !shift) return false;
   if (wp == 'I') {
     const int row = list_.FocusedItem();
