@@ -1,14 +1,15 @@
 #include "ui/CKFenetre.h"
 
-ATOM CKFenetre::Register(HINSTANCE inst, const char* className, HICON icon, const char* menu, int background) {
+ATOM CKFenetre::Register(HINSTANCE inst, const char* className, HICON icon, const char* menu, int background,
+                         UINT style, const char* cursor) {
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
+  wc.style = style;
   wc.lpfnWndProc = &CKFenetre::Proc;
   wc.hInstance = inst;
   wc.hIcon = icon;
   wc.hIconSm = icon;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorA(nullptr, cursor);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background));
   wc.lpszMenuName = menu;
   wc.lpszClassName = className;

@@ -15,7 +15,8 @@ class CKFenetre {
   HWND Hwnd() const { return hwnd_; }
 
   // Registers a class whose procedure dispatches to the bound object.
-  static ATOM Register(HINSTANCE inst, const char* className, HICON icon, const char* menu, int background);
+  static ATOM Register(HINSTANCE inst, const char* className, HICON icon, const char* menu, int background,
+                       UINT style = CS_DBLCLKS, const char* cursor = IDC_ARROW);
   HWND Create(const char* className, const char* title, DWORD style, DWORD exStyle, int x, int y,
               int cx, int cy, HWND parent, HMENU menu, HINSTANCE inst);
 

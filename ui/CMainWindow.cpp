@@ -82,7 +82,9 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU: OnContextMenu(reinterpret_cast<HWND>(wp), lp); return 0;
     case WM_MENUSELECT: OnMenuSelect(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_EXITMENULOOP: list_.ShowFocusedState(); return 0;
-    case WM_SETFOCUS: SetFocus(list_.Hwnd()); return 0;
+    case WM_SETFOCUS:
+      SetFocus(splitter_.DisplayType() == CKSplitter::kSecond ? rebar_.Expression().Edit() : list_.Hwnd());
+      return 0;
     case kWmDpiChanged: {
       // Per-monitor aware: take the size the system proposes for the new monitor.
       const RECT* r = reinterpret_cast<const RECT*>(lp);
@@ -121,6 +123,9 @@ void CMainWindow::OnCreate() {
   list_.Create(hwnd_, inst_, IDC_LIST, true);
   SendMessageA(list_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(c.ff_lf ? fixed : message), FALSE);
   list_.SetStatusbar(&status_);
+  image_.Create(hwnd_, inst_, IDC_IMAGE);
+  splitter_.Create(hwnd_, inst_, IDC_SPLITTER, list_.Hwnd(), image_.Hwnd());
+  splitter_.SetState(c.sh_type_aff, c.sh_ratio);
   LabelMenu();
   Langue().SetRelabel([this] { Relabel(); });
   UpdateCommandStates();
@@ -137,7 +142,7 @@ void CMainWindow::Layout() {
   GetWindowRect(status_.Hwnd(), &sr);
   const int top = rebar_.Height();
   const int bottom = client.bottom - (sr.bottom - sr.top);
-  MoveWindow(list_.Hwnd(), 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
+  splitter_.Layout(RECT{0, top, client.right, bottom > top ? bottom : top});
 }
 
 LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
@@ -272,6 +277,13 @@ void CMainWindow::OnCommand(int id) {
       return;
     }
     case CMD_COMPLETION: completion_.Show(false); break;
+    case CMD_SPLIT_UP:
+    case CMD_SPLIT_DOWN:
+      splitter_.Step(id == CMD_SPLIT_UP);
+      splitter_.Relayout();
+      if (GetFocus() == list_.Hwnd() && splitter_.DisplayType() == CKSplitter::kSecond)
+        SetFocus(rebar_.Expression().Edit());
+      break;
     case CMD_NEXT_CONTROL: CycleFocus(+1); break;
     case CMD_PREV_CONTROL: CycleFocus(-1); break;
     default: return;
@@ -288,7 +300,7 @@ bool CMainWindow::Handles(int id) {
       CMD_UNSELECT,   CMD_SEL_TOGGLE,    CMD_HIGHLIGHT_SEL,  CMD_FIRST_SELECTED, CMD_NEXT_SELECTED, CMD_FIND_NEXT,
       CMD_RECOMPUTE,  CMD_RENAME,        CMD_COPY,           CMD_UNDO,          CMD_REDO,         CMD_MANUAL_RENAME,
       CMD_ADD_COMBO,  CMD_LOCK_BANDS,    CMD_NEXT_CONTROL,   CMD_PREV_CONTROL,  CMD_INSERT_VALUE, CMD_INSERT_VAR,
-      CMD_COMPLETION};
+      CMD_COMPLETION, CMD_SPLIT_UP,      CMD_SPLIT_DOWN};
   for (int h : kHandled)
     if (h == id) return true;
   return false;
@@ -394,6 +406,8 @@ void CMainWindow::OnDestroy() {
   rebar_.Filter().SaveHistory(c.combo_fil);
   rebar_.Save();
   list_.CaptureColumns();
+  c.sh_type_aff.Set(splitter_.DisplayType());
+  c.sh_ratio.Set(splitter_.Ratio());
   list_.StopLoading(false);
   PostQuitMessage(0);
 }

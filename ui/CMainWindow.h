@@ -8,6 +8,8 @@
 
 #include "os/CKGuards.h"
 #include "ui/CCompletion.h"
+#include "ui/CKSplitter.h"
+#include "ui/CKVisuImage.h"
 #include "ui/CListeFic.h"
 #include "ui/CKFenetre.h"
 #include "ui/CRebar.h"
@@ -25,6 +27,7 @@ class CMainWindow : public CKFenetre {
   CStatusbar& Status() { return status_; }
   CRebar& Rebar() { return rebar_; }
   CCompletion& Completion() { return completion_; }
+  CKSplitterHor& Splitter() { return splitter_; }
   // The message loop's hook for the modeless windows: true when msg was
   // theirs and has been handled (the main window's accelerators are then
   // not translated).
@@ -96,6 +99,8 @@ class CMainWindow : public CKFenetre {
   CListeFic list_;
   CStatusbar status_;
   CCompletion completion_;
+  CKVisuImage image_;
+  CKSplitterHor splitter_;
   CKGdi<HFONT> messageFont_;
   std::string tip_;  // the text of the tooltip shown
   bool recalcWaiting_ = false;  // typing started the pause before an immediate recompute

@@ -2,6 +2,8 @@
 // field's keys, driven by messages as a user would.
 #include "WindowFixture.h"
 
+#include <cmath>
+
 #include "expr/CColonnes.h"
 #include "ui/CEngineOptions.h"
 
@@ -346,4 +348,74 @@ TEST_F(Window, ARightClickOnAHeaderOpensItsMenu) {
   SetTimer(nullptr, 0, 100, PickFirstMenuItem);
   SendMessageA(header, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(header), MAKELPARAM(at.x, at.y));
   EXPECT_EQ(ColumnOf(List(), kItemTaille), -1);  // Hide, the first item
+}
+
+TEST(SplitterArithmetic, TypesRatiosAndBarPositions) {
+  const double nan = std::nan("");
+  const struct {
+    int type;
+    double ratio;
+    int total, first;
+  } cases[] = {
+      {1, 0.75, 408, 300}, {0, 0.75, 408, 0}, {2, 0.75, 408, 400}, {7, 0.5, 408, 200},  // unknown type: both
+      {1, 3.0, 408, 400},  {1, -1.0, 408, 0}, {1, nan, 408, 0},    {1, 0.75, 5, 0},     // smaller than the bar
+  };
+  for (const auto& c : cases) {
+    CKSplitter s;
+    s.SetState(c.type, c.ratio);
+    EXPECT_EQ(s.FirstHeight(c.total), c.first) << c.type << " " << c.ratio << " " << c.total;
+  }
+  CKSplitter s;
+  s.SetState(CKSplitter::kSecond, 0.5);
+  EXPECT_FALSE(s.PlaceBar(401, 408));  // past the room left to the panes: refused
+  EXPECT_FALSE(s.PlaceBar(-1, 408));
+  EXPECT_EQ(s.DisplayType(), CKSplitter::kSecond);
+  EXPECT_TRUE(s.PlaceBar(100, 408));
+  EXPECT_EQ(s.DisplayType(), CKSplitter::kBoth);
+  EXPECT_DOUBLE_EQ(s.Ratio(), 0.25);
+  s.SetTwoPaneSwitch(false);
+  s.SetState(CKSplitter::kFirst, 0.5);
+  EXPECT_TRUE(s.PlaceBar(400, 408));
+  EXPECT_EQ(s.DisplayType(), CKSplitter::kFirst);
+  const int up[] = {CKSplitter::kBoth, CKSplitter::kSecond, CKSplitter::kSecond};
+  for (int expected : up) {
+    s.Step(true);
+    EXPECT_EQ(s.DisplayType(), expected);
+  }
+}
+
+TEST_F(Window, TheSplitterBarIsDraggedAndSteppedAndKept) {
+  Config().sh_type_aff.Set(1);
+  Config().sh_ratio.Set(0.75);
+  DestroyWindow(win.Hwnd());
+  ASSERT_TRUE(win.Create(GetModuleHandleA(nullptr), "Velto"));
+  MoveWindow(win.Hwnd(), 0, 0, 800, 600, TRUE);
+  const HWND bar = GetDlgItem(win.Hwnd(), IDC_SPLITTER), image = GetDlgItem(win.Hwnd(), IDC_IMAGE);
+  ASSERT_TRUE(bar && image);
+  char cls[64] = {};
+  GetClassNameA(image, cls, sizeof cls);
+  EXPECT_STREQ(cls, "CKVisuImage_class");
+  const auto height = [](HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    return (GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) ? static_cast<int>(r.bottom - r.top) : 0;
+  };
+  const int list = height(List().Hwnd()), pane = height(image);
+  EXPECT_NEAR(list, 3 * pane, 4);
+  SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 3));
+  SendMessageA(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 3 - 100));
+  SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(10, 3 - 100));
+  EXPECT_EQ(height(List().Hwnd()), list - 100);
+  EXPECT_EQ(height(image), pane + 100);
+  SetFocus(List().Hwnd());
+  Cmd(CMD_SPLIT_UP);
+  Cmd(CMD_SPLIT_UP);  // the image pane only: the typing goes to the expression
+  EXPECT_EQ(height(List().Hwnd()), 0);
+  EXPECT_EQ(GetFocus(), win.Rebar().Expression().Edit());
+  Cmd(CMD_SPLIT_DOWN);
+  const double ratio = win.Splitter().Ratio();
+  EXPECT_EQ(height(List().Hwnd()), list - 100);
+  DestroyWindow(win.Hwnd());
+  EXPECT_EQ(Config().sh_type_aff.Get(), CKSplitter::kBoth);
+  EXPECT_DOUBLE_EQ(Config().sh_ratio.Get(), ratio);
 }
