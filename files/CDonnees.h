@@ -68,6 +68,16 @@ struct CDonnees {
     const std::string* t = text.Find(item);
     return t ? *t : empty;
   }
+  // Calls f(item) for every item that has a value (a text that is not
+  // empty, a number or a date); an item may come more than once.
+  template <class F>
+  void ForEachValued(F f) const {
+    for (const auto& v : text)
+      if (!v.second.empty()) f(v.first);
+    for (const auto& v : dates) f(v.first);
+    for (const auto& v : ints) f(v.first);
+    for (const auto& v : decs) f(v.first);
+  }
   void Clear() {
     text.Clear();
     ints.Clear();

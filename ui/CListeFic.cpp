@@ -14,6 +14,7 @@
 #include "os/CNoms.h"
 #include "os/CurrentDir.h"
 #include "ui/CEngineOptions.h"
+#include "ui/CGroupes.h"
 #include "ui/CMessages.h"
 
 namespace {
@@ -65,7 +66,7 @@ HWND CListeFic::Create(HWND owner, HINSTANCE inst, int id, bool visible) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
   Attach(hwnd);
   if (!hwnd) return nullptr;
-  DWORD ex = LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP;
+  DWORD ex = LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP | LVS_EX_INFOTIP;
   if (Config().grille) ex |= LVS_EX_GRIDLINES;
   SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, ex);
   // The check marks are ours, not LVS_EX_CHECKBOXES: a click on one changes
@@ -91,6 +92,30 @@ const std::string& CListeFic::CellText(int row, int column) const {
   const int item = ItemOfColumn(column);
   if (item < 0) return empty;
   return model_.Entries()[row].ItemText(item);
+}
+
+std::string CListeFic::InfoTip(int row) {
+  if (row < 0 || row >= model_.Count() || model_.Entries()[row].isParent) return {};
+  CFichier& e = model_.Entry(row);
+  Freshen(e);
+  std::string tip = e.name + "\r\n" + Txt(285) + e.ItemText(kItemdm);
+  if (!e.isDir) {
+    tip += "\r\n" + std::string(Txt(289)) + e.ItemText(kItems);
+    if (e.size >= 1024) tip += " (" + std::to_string(e.size) + ")";
+    bool groups[kGroupCount] = {};
+    e.items.ForEachValued([&groups](int item) { groups[Colonne(item)->group] = true; });
+    std::string names;
+    for (int g = kGroupBase; g < kGroupCount; ++g)
+      if (groups[g]) names += (names.empty() ? "" : ", ") + std::string(Txt(GroupNameId(GroupCommand(g))));
+    tip += "\r\n" + std::string(Txt(284)) + names;
+  }
+  tip += "\r\n" + std::string(Txt(286)) + std::to_string(e.history.size());
+  // What Undo would bring the entry back to, and what Redo would make of it.
+  const int position = Operations().Position();
+  const auto undo = e.history.find(position), redo = e.history.find(position + 1);
+  if (undo != e.history.end()) tip += "\r\n" + std::string(Txt(287)) + undo->second.before;
+  if (redo != e.history.end()) tip += "\r\n" + std::string(Txt(288)) + redo->second.after;
+  return tip;
 }
 
 void CListeFic::OnGetDispInfo(NMLVDISPINFOA* info) {

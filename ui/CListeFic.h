@@ -52,10 +52,16 @@ class CListeFic : public CListeCourante, public CKListView {
   void SetDefaultWidth(int column);
   // Stores the shown columns' widths.
   void CaptureColumns() const;
+  std::vector<int> DisplayOrder() const;
   using CListeCourante::RefreshStatus;
 
   // The cell text of a row and column, for LVN_GETDISPINFO.
   const std::string& CellText(int row, int column) const;
+  // The extended tip of an entry's name: its dates, size, groups with data
+  // and history; empty for the parent entry.
+  std::string InfoTip(int row);
+  // Puts the name column back first after the user dragged another before it.
+  void KeepNameFirst();
   void OnGetDispInfo(NMLVDISPINFOA* info);
   // Row colours: NM_CUSTOMDRAW's answer.
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW* draw) const;

@@ -39,12 +39,7 @@ bool CListeFic::ItemDisplayed(int item) const {
 void CListeFic::MarkUsedColumns() {
   used_.reset();
   for (const CFichier& e : model_.Entries()) {
-    if (e.isParent) continue;
-    for (const auto& v : e.items.text)
-      if (!v.second.empty()) used_.set(v.first);
-    for (const auto& v : e.items.dates) used_.set(v.first);
-    for (const auto& v : e.items.ints) used_.set(v.first);
-    for (const auto& v : e.items.decs) used_.set(v.first);
+    if (!e.isParent) e.items.ForEachValued([this](int item) { used_.set(item); });
   }
   if (Config().grp_auto) {
     bool usedGroups[kGroupCount] = {};
@@ -88,13 +83,48 @@ void CListeFic::BuildColumns() {
   InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
+// The shown columns in the order the user sees them (dragged headers
+// included), the name first whatever was dragged before it.
+std::vector<int> CListeFic::DisplayOrder() const {
+  const int count = static_cast<int>(shown_.size());
+  std::vector<int> order(shown_.size());
+  if (count == 0 || !SendMessageA(Hwnd(), LVM_GETCOLUMNORDERARRAY, count, reinterpret_cast<LPARAM>(order.data())))
+    for (int i = 0; i < count; ++i) order[i] = i;
+  std::vector<int> sorted(order);
+  std::sort(sorted.begin(), sorted.end());
+  for (int i = 0; i < count; ++i)
+    if (sorted[i] != i) {  // not a permutation of the columns: keep the columns' own order
+      for (int k = 0; k < count; ++k) order[k] = k;
+      break;
+    }
+  order.erase(std::remove(order.begin(), order.end(), 0), order.end());
+  if (count > 0) order.insert(order.begin(), 0);
+  return order;
+}
+
+// Widths and display order go to the settings. The shown columns share out
+// the positions they held among themselves, in the order they are seen; the
+// hidden ones keep theirs.
 void CListeFic::CaptureColumns() const {
-  for (size_t i = 0; i < shown_.size(); ++i) {
-    CColonneEntry e = Layout(shown_[i]);
-    const int width = static_cast<int>(SendMessageA(Hwnd(), LVM_GETCOLUMNWIDTH, i, 0));
+  CColonnes& stored = Config().colonne;
+  std::vector<int> positions;
+  for (int item : shown_) positions.push_back(stored.PositionOf(item));
+  std::sort(positions.begin(), positions.end());
+  const std::vector<int> order = DisplayOrder();
+  for (size_t k = 0; k < order.size(); ++k) {
+    const int column = order[k];
+    CColonneEntry e = Layout(shown_[column]);
+    e.position = positions[k];
+    const int width = static_cast<int>(SendMessageA(Hwnd(), LVM_GETCOLUMNWIDTH, column, 0));
     if (width > 0) e.width = width;
-    Config().colonne.SetEntry(shown_[i], e);
+    stored.SetEntry(shown_[column], e);
   }
+  stored.RebuildMap();
+}
+
+void CListeFic::KeepNameFirst() {
+  std::vector<int> order = DisplayOrder();
+  if (!order.empty()) SendMessageA(Hwnd(), LVM_SETCOLUMNORDERARRAY, order.size(), reinterpret_cast<LPARAM>(order.data()));
 }
 
 void CListeFic::ShowItems(const std::vector<int>& items, bool shown) {

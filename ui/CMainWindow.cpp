@@ -73,6 +73,7 @@ LRESULT CMainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 0;
     case WM_VELTO_NAMES: list_.OnBackgroundNames(wp); return 0;
+    case WM_VELTO_COLUMNS: list_.KeepNameFirst(); return 0;
     case WM_VELTO_LOADED:
       list_.OnLoaded(wp);
       rebar_.Directory().SetText(CurrentDirectory());
@@ -166,6 +167,14 @@ LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
     case TTN_GETDISPINFOA:
     case TTN_GETDISPINFOW: OnTooltip(hdr); return 0;
     case TBN_DROPDOWN: OnDropDown(reinterpret_cast<NMTOOLBARA*>(hdr)); return TBDDRET_DEFAULT;
+    case HDN_ENDDRAG: {
+      if (GetParent(hdr->hwndFrom) != list_.Hwnd()) return FALSE;
+      // The name stays the first column: a drag of it, or before it, is refused.
+      const NMHEADERA* nm = reinterpret_cast<const NMHEADERA*>(hdr);
+      if (nm->iItem == 0 || (nm->pitem && (nm->pitem->mask & HDI_ORDER) && nm->pitem->iOrder == 0)) return TRUE;
+      PostMessageA(hwnd_, WM_VELTO_COLUMNS, 0, 0);
+      return FALSE;
+    }
     default: break;
   }
   if (hdr->hwndFrom != list_.Hwnd()) return 0;
@@ -190,6 +199,13 @@ LRESULT CMainWindow::OnNotify(NMHDR* hdr) {
       if (list_.OnClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)->ptAction)) UpdateCommandStates();
       break;
     case NM_RCLICK: OnListRightClick(reinterpret_cast<NMITEMACTIVATE*>(hdr)); return TRUE;
+    case LVN_GETINFOTIPA: {
+      NMLVGETINFOTIPA* tip = reinterpret_cast<NMLVGETINFOTIPA*>(hdr);
+      if (!Config().infotip_nf || tip->iSubItem != 0 || !tip->pszText || tip->cchTextMax <= 0) break;
+      const std::string text = list_.InfoTip(tip->iItem);
+      if (!text.empty()) lstrcpynA(tip->pszText, text.c_str(), tip->cchTextMax);
+      break;
+    }
     case LVN_COLUMNCLICK: list_.SortByColumn(reinterpret_cast<NMLISTVIEW*>(hdr)->iSubItem); break;
     case LVN_ITEMCHANGED: {
       const NMLISTVIEW* nm = reinterpret_cast<NMLISTVIEW*>(hdr);

@@ -10,6 +10,8 @@ constexpr UINT WM_VELTO_LOADED = WM_APP + 30;
 // The future names of a background run are ready: posted by its thread,
 // with the run's generation.
 constexpr UINT WM_VELTO_NAMES = WM_APP + 31;
+// A column header was dragged: the list's column order is final now.
+constexpr UINT WM_VELTO_COLUMNS = WM_APP + 32;
 
 // Timers of the main window: the pause after typing before an immediate
 // recompute, and the slices in which a background run's copies are taken.

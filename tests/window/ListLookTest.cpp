@@ -419,3 +419,56 @@ TEST_F(Window, TheSplitterBarIsDraggedAndSteppedAndKept) {
   EXPECT_EQ(Config().sh_type_aff.Get(), CKSplitter::kBoth);
   EXPECT_DOUBLE_EQ(Config().sh_ratio.Get(), ratio);
 }
+
+TEST_F(Window, ADraggedColumnOrderIsKeptWithTheNameFirst) {
+  const auto Open = [this](CMainWindow& w) {
+    ASSERT_TRUE(w.Create(GetModuleHandleA(nullptr), "Velto"));
+    w.List().Pending().threaded = false;
+    ASSERT_EQ(w.List().LoadDirectory(tree.Root(), false), 0);
+  };
+  const std::vector<int> before = List().ShownItems();
+  ASSERT_GE(before.size(), 4u);
+  const struct {
+    std::vector<int> dragged;  // the header's order after a drag, by column
+    std::vector<int> kept;     // the columns' order at the next start
+  } cases[] = {
+      {{0, 2, 1, 3}, {0, 2, 1, 3}},
+      {{1, 0, 3, 2}, {0, 1, 3, 2}},  // something dragged before the name: the name comes back first
+  };
+  for (const auto& c : cases) {
+    Config().colonne.list.Assign({});
+    Config().colonne.RebuildMap();
+    CMainWindow w;
+    Open(w);
+    std::vector<int> order = c.dragged;
+    for (size_t i = order.size(); i < before.size(); ++i) order.push_back(static_cast<int>(i));
+    SendMessageA(w.List().Hwnd(), LVM_SETCOLUMNORDERARRAY, order.size(), reinterpret_cast<LPARAM>(order.data()));
+    DestroyWindow(w.Hwnd());
+    CMainWindow again;
+    Open(again);
+    std::vector<int> expected;
+    for (int column : c.kept) expected.push_back(before[column]);
+    const std::vector<int> shown = again.List().ShownItems();
+    EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 4), expected) << c.dragged[0] << c.dragged[1];
+    DestroyWindow(again.Hwnd());
+  }
+}
+
+TEST_F(Window, TheExtendedInfotipTellsDatesSizeGroupsAndHistory) {
+  tree.File("big.bin", std::string(2048, 'x'));
+  Cmd(CMD_RELOAD);
+  Config().exp.Set("new_%f");
+  SelectInOrder({"a.txt"});
+  Cmd(CMD_RENAME);
+  const auto tip = [&](const std::string& name) { return List().InfoTip(Row(name)); };
+  const std::string modif = std::string(Txt(285)) + List().Entries()[Row("big.bin")].ItemText(kItemdm);
+  EXPECT_EQ(tip("big.bin"), "big.bin\r\n" + modif + "\r\n" + Txt(289) + List().Entries()[Row("big.bin")].ItemText(kItems) +
+                                " (2048)\r\n" + Txt(284) + "Base\r\n" + Txt(286) + "0");
+  const std::string renamed = tip("new_a.txt");
+  EXPECT_NE(renamed.find(std::string(Txt(289)) + "13\r\n"), std::string::npos) << renamed;  // no bytes below 1024
+  EXPECT_NE(renamed.find(std::string(Txt(286)) + "1\r\n" + Txt(287) + "a.txt"), std::string::npos) << renamed;
+  EXPECT_EQ(tip("sub").find(Txt(289)), std::string::npos);  // no size nor groups for a directory
+  EXPECT_EQ(tip(".."), "");
+  Cmd(CMD_UNDO);
+  EXPECT_NE(tip("a.txt").find(std::string(Txt(288)) + "new_a.txt"), std::string::npos) << tip("a.txt");
+}
