@@ -73,6 +73,8 @@ class CMainWindow : public CKFenetre {
   // Ctrl, otherwise the Action menu.
   void OnContextMenu(HWND from, LPARAM at);
   void OnListRightClick(const NMITEMACTIVATE* nm);
+  // The Action menu at a point of the screen, opened on a cell of the list.
+  void ActionMenu(POINT screen, int row, int column);
   // The row and column under the mouse cursor in the list; false when none.
   bool PointedCell(int* row, int* column);
   // The expression field's own keys, on its edit control.

@@ -86,6 +86,18 @@ void CMainWindow::OnContextMenu(HWND from, LPARAM at) {
   // The header's request comes up through the list, named after either.
   const HWND header = reinterpret_cast<HWND>(SendMessageA(list_.Hwnd(), LVM_GETHEADER, 0, 0));
   if (!header || (from != header && from != list_.Hwnd())) return;
+  if (at == -1 && from == list_.Hwnd()) {
+    // Shift+F10 or the menu key: the Action menu at the focused entry, whose
+    // first cell the inserts take.
+    const int row = list_.FocusedItem();
+    RECT cell = {LVIR_LABEL, 0, 0, 0};
+    if (row < 0 || !SendMessageA(list_.Hwnd(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&cell)))
+      cell = RECT{0, 0, 0, 0};
+    POINT screen = {cell.left, cell.bottom};
+    ClientToScreen(list_.Hwnd(), &screen);
+    ActionMenu(screen, row, 0);
+    return;
+  }
   POINT screen = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
   if (at == -1) GetCursorPos(&screen);  // from the keyboard
   RECT headerRect;
@@ -109,15 +121,19 @@ void CMainWindow::OnListRightClick(const NMITEMACTIVATE* nm) {
     InsertPointed(shift, nm->iItem, nm->iSubItem);
     return;
   }
+  POINT screen = nm->ptAction;
+  ClientToScreen(list_.Hwnd(), &screen);
+  ActionMenu(screen, nm->iItem, nm->iSubItem);
+}
+
+void CMainWindow::ActionMenu(POINT screen, int row, int column) {
   HMENU bar = GetMenu(hwnd_);
   HMENU action = bar ? GetSubMenu(bar, 5) : nullptr;
   if (!action) return;
   UpdateCommandStates();
-  POINT screen = nm->ptAction;
-  ClientToScreen(list_.Hwnd(), &screen);
-  // The inserts take the cell clicked, not the one under the menu item.
+  // The inserts take the cell the menu was opened on, not the one under the menu item.
   const int id = TrackPopupMenu(action, TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, hwnd_, nullptr);
-  if (id == CMD_INSERT_VALUE || id == CMD_INSERT_VAR) InsertPointed(id == CMD_INSERT_VALUE, nm->iItem, nm->iSubItem);
+  if (id == CMD_INSERT_VALUE || id == CMD_INSERT_VAR) InsertPointed(id == CMD_INSERT_VALUE, row, column);
   else if (id) OnCommand(id);
 }
 

@@ -350,6 +350,14 @@ TEST_F(Window, ARightClickOnAHeaderOpensItsMenu) {
   EXPECT_EQ(ColumnOf(List(), kItemTaille), -1);  // Hide, the first item
 }
 
+TEST_F(Window, ShiftF10OpensTheActionMenuOnTheFocusedEntry) {
+  ShowWindow(win.Hwnd(), SW_SHOW);
+  Focus("b.txt");
+  SetTimer(nullptr, 0, 100, PickFirstMenuItem);
+  SendMessageA(List().Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List().Hwnd()), -1);
+  EXPECT_EQ(win.Rebar().Expression().Text(), "%f");  // Insert variable, on the name column
+}
+
 TEST(SplitterArithmetic, TypesRatiosAndBarPositions) {
   const double nan = std::nan("");
   const struct {
