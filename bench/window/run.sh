@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The main window over 100,000 selected entries against the engine alone on
+# the same entries: a full recompute, typing with the immediate recompute on,
+# painting a page (window_bench.cpp says what each figure is).
+# Usage: bench/window/run.sh [build/win64 [files]]
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+WIN=${1:-$ROOT/build/win64}
+N=${2:-100000}
+export TZ=UTC
+. "$ROOT/tools/wine-env.sh"
+velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
+velto_wine_driver null
+work=$(mktemp -d)
+trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
+mkdir -p "$work/d"
+(cd "$work/d" && seq -f 'f%06g.dat' 1 "$N" | xargs touch)
+wine "$WIN/bench/window_bench.exe" "$(winepath -w "$work/d")"
