@@ -115,6 +115,9 @@ int main(int argc, char** argv) {
     Report("rename (operation engine)", clock.Lap(), selection.size());
     std::printf("%d failed\n", stats.failures);
   }
+  clock.Lap();
+  model.SetEntries({}, false);
+  Report("free the entries", clock.Lap(), files);
   std::printf("%zu listed, %zu entries, %zu selected, %d recompute requests\n", listed, files,
               selection.size(), recomputes);
   return 0;
