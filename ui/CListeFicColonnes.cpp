@@ -40,6 +40,7 @@ void CListeFic::MarkUsedColumns() {
   used_.reset();
   for (const CFichier& e : model_.Entries()) {
     if (e.isParent) continue;
+    if (e.typePending && !e.ItemText(kItemType).empty()) used_.set(kItemType);
     for (const auto& v : e.items.text)
       if (!v.second.empty()) used_.set(v.first);
     for (const auto& v : e.items.dates) used_.set(v.first);
