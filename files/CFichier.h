@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/CBaseTexts.h"
 #include "files/CDonnees.h"
 #include "files/CTypeNames.h"
 #include "files/ItemIds.h"
@@ -94,6 +95,8 @@ struct CFichier {
   int32_t pictureSize = -1;
   int32_t thumbSize = -1;
   int rotation = 0;  // 0..7, from an Exif or CIFF orientation
+  // The listing's attribute flags; their letters are made when asked for.
+  uint32_t attributes = 0;
 
   bool isParent = false;  // the ".." entry
   bool isDir = false;
@@ -112,12 +115,13 @@ struct CFichier {
 
   CTextesDates dateTexts;
 
-  // Text of an item: the entry's own names for items 0 and 1; a listing
-  // date without a stored text gets its standard text, a pending type the
-  // shell's.
+  // Text of an item: the entry's own names for items 0 and 1; the listing's
+  // attributes, a listing date and a pending type without a stored text get
+  // their standard texts.
   const std::string& ItemText(int item) const {
     if (item == kItemNom) return name;
     if (item == kItemNomFutur) return futureName;
+    if (item == kItemAttributs && !items.text.Find(item)) return AttributeText(attributes);
     if (item == kItemType && typePending && !items.text.Find(item)) return ShellTypeName(name, isDir);
     const int slot = item == kItemDateCrea ? 0 : item == kItemDateAcces ? 1 : item == kItemDateModif ? 2 : -1;
     if (slot >= 0 && !items.text.Find(item)) {

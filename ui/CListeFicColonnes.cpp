@@ -40,7 +40,9 @@ void CListeFic::MarkUsedColumns() {
   used_.reset();
   for (const CFichier& e : model_.Entries()) {
     if (e.isParent) continue;
-    if (e.typePending && !e.ItemText(kItemType).empty()) used_.set(kItemType);
+    // Texts made on request are not among the stored ones.
+    for (int item : {kItemAttributs, kItemType})
+      if (!e.ItemText(item).empty()) used_.set(item);
     for (const auto& v : e.items.text)
       if (!v.second.empty()) used_.set(v.first);
     for (const auto& v : e.items.dates) used_.set(v.first);

@@ -41,7 +41,7 @@ TEST(BaseItems, FromFindData) {
 
   const CFichier* ro = Find(entries, "ro.txt");
   ASSERT_NE(ro, nullptr);
-  EXPECT_EQ(ro->items.Text(kItemAttributs), "AHR");
+  EXPECT_EQ(ro->ItemText(kItemAttributs), "AHR");
   EXPECT_EQ(ro->size, 1024u);
   EXPECT_EQ(ro->items.Text(kItemTaille), "1.00 KB");
   EXPECT_FALSE(ro->isDir);
@@ -63,7 +63,7 @@ TEST(BaseItems, FromFindData) {
   EXPECT_TRUE(dir->isDir);
   EXPECT_EQ(dir->size, 0u);
   EXPECT_EQ(dir->items.text.Find(kItemTaille), nullptr);
-  EXPECT_EQ(dir->items.Text(kItemAttributs).substr(0, 1), "D");
+  EXPECT_EQ(dir->ItemText(kItemAttributs).substr(0, 1), "D");
   EXPECT_FALSE(dir->ItemText(kItemType).empty());
 
   // In a recursive load the name carries the sub-path; the DOS name does not.
@@ -75,7 +75,7 @@ TEST(BaseItems, FromFindData) {
   ASSERT_NE(parent, nullptr);
   EXPECT_TRUE(parent->isParent);
   EXPECT_TRUE(parent->isDir);
-  EXPECT_EQ(parent->items.Text(kItemAttributs).substr(0, 1), "D");
+  EXPECT_EQ(parent->ItemText(kItemAttributs).substr(0, 1), "D");
 
   // Every non-zero time has a date value and its standard text, made when
   // first asked for and made again when the date changes.
