@@ -18,7 +18,7 @@ void FillBaseItems(CFichier& entry, const std::string& relPath,
   // large directory spends much of its load on that.
   entry.items.text.Reserve(3);
   entry.items.dates.Reserve(3);
-  entry.attributes = fd.dwFileAttributes;
+  entry.attributes = static_cast<uint16_t>(fd.dwFileAttributes);
   entry.items.text.Erase(kItemAttributs);
 
   if (entry.isDir) {

@@ -94,9 +94,10 @@ struct CFichier {
   int64_t thumbOffset = -1;
   int32_t pictureSize = -1;
   int32_t thumbSize = -1;
-  int rotation = 0;  // 0..7, from an Exif or CIFF orientation
-  // The listing's attribute flags; their letters are made when asked for.
-  uint32_t attributes = 0;
+  // The listing's attribute flags (every flag with a letter is below
+  // 0x10000); their letters are made when asked for.
+  uint16_t attributes = 0;
+  int8_t rotation = 0;  // 0..7, from an Exif or CIFF orientation
 
   bool isParent = false;  // the ".." entry
   bool isDir = false;
