@@ -8,7 +8,9 @@
 #include "files/CDonnees.h"
 
 // One letter per attribute flag, in the fixed order D A C E H N O R P s S T.
-std::string AttributeLetters(uint32_t attributes);
+// Made once per process for every combination of the flags: an entry keeps
+// its attributes and no text of its own.
+const std::string& AttributeText(uint32_t attributes);
 
 // The list's text of a date: "%c" in local time, by the user's regional settings.
 std::string StandardDateText(FileTime ft);

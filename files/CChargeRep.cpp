@@ -85,7 +85,7 @@ void CChargeRep::Enumerate(const std::string& rel) {
       continue;
     }
     results.emplace_back();
-    FillBaseItems(results.back(), baseDir, rel, fd, baseOptions, types_);
+    FillBaseItems(results.back(), rel, fd, baseOptions);
     if (!find.Exact()) {
       // Listed, shown in error with the reason, and never operated on: its
       // ANSI name may be another file's.

@@ -64,6 +64,5 @@ class CChargeRep : public CKThread {
   void Enumerate(const std::string& rel);
   void Progress(const std::string& path, bool force);
   CKCadence cadence_{true};
-  CTypeCache types_;
   std::string hookPath_;
 };

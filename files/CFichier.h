@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "files/CBaseTexts.h"
 #include "files/CDonnees.h"
+#include "files/CTypeNames.h"
 #include "files/ItemIds.h"
 
 // The base items, taken from the directory listing, by their roles.
@@ -92,13 +94,19 @@ struct CFichier {
   int64_t thumbOffset = -1;
   int32_t pictureSize = -1;
   int32_t thumbSize = -1;
-  int rotation = 0;  // 0..7, from an Exif or CIFF orientation
+  // The listing's attribute flags (every flag with a letter is below
+  // 0x10000); their letters are made when asked for.
+  uint16_t attributes = 0;
+  int8_t rotation = 0;  // 0..7, from an Exif or CIFF orientation
 
   bool isParent = false;  // the ".." entry
   bool isDir = false;
   // The name holds characters the ANSI code page cannot: the ANSI name may
   // be another file's, so the entry is never selected or operated on.
   bool badName = false;
+  // The shell's type name is asked when first needed (ItemText), not at
+  // load: set by the loader, cleared once the text is stored.
+  bool typePending = false;
   // After a rename only the name is known to be current: the rest of the
   // listing's data (the DOS name above all) is read again when the entry is
   // next shown, sorted or evaluated, with every item when the extension
@@ -108,15 +116,27 @@ struct CFichier {
 
   CTextesDates dateTexts;
 
-  // Text of an item: the entry's own names for items 0 and 1; a listing
-  // date without a stored text gets its standard text.
+  // Text of an item: the entry's own names for items 0 and 1; the listing's
+  // attributes, a listing date and a pending type without a stored text get
+  // their standard texts.
   const std::string& ItemText(int item) const {
     if (item == kItemNom) return name;
     if (item == kItemNomFutur) return futureName;
+    if (item == kItemAttributs && !items.text.Find(item)) return AttributeText(attributes);
+    if (item == kItemType && typePending && !items.text.Find(item)) return ShellTypeName(name, isDir);
     const int slot = item == kItemDateCrea ? 0 : item == kItemDateAcces ? 1 : item == kItemDateModif ? 2 : -1;
     if (slot >= 0 && !items.text.Find(item)) {
       if (const FileTime* ft = items.dates.Find(item)) return dateTexts.Texte(slot, *ft);
     }
     return items.Text(item);
+  }
+  // Stores a pending type's text among the items, where a loop over them
+  // (or a comparison repeated many times) finds it.
+  void StoreType() {
+    if (!typePending) return;
+    typePending = false;
+    if (items.text.Find(kItemType)) return;
+    const std::string& type = ShellTypeName(name, isDir);
+    if (!type.empty()) items.text.Set(kItemType, type);
   }
 };

@@ -267,6 +267,9 @@ int CListeModel::CompareText(const std::string& a, const std::string& b, bool na
 }
 
 std::vector<int> CListeModel::Sort(int item, SortKind kind, bool ascending, bool natural) {
+  // Each entry is compared many times: its type is looked up once.
+  if (item == kItemType)
+    for (CFichier& e : entries_) e.StoreType();
   auto key = [&](const CFichier& x, const CFichier& y) -> int {
     switch (item) {
       case kItemNom:

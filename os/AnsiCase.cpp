@@ -43,18 +43,39 @@ const CaseTables& Cp1252Tables() {
   return tables;
 }
 
+#ifdef _WIN32
+// The system's casing of a byte string in place, made as the window library
+// makes it (to UTF-16 through the ANSI code page, cased in the user's locale,
+// back again) but through the kernel alone: a run that never opens a window
+// then never loads the window library. False when a conversion fails.
+bool SystemUpperOrLower(char* text, int n, DWORD mapFlag) {
+  WCHAR wide[128];
+  const int nw = MultiByteToWideChar(CP_ACP, 0, text, n, wide, 128);
+  if (nw <= 0) return false;
+  if (LCMapStringW(LOCALE_USER_DEFAULT, mapFlag, wide, nw, wide, nw) != nw) return false;
+  return WideCharToMultiByte(CP_ACP, 0, wide, nw, text, n, nullptr, nullptr) > 0;
+}
+
+bool SystemIsLetter(char c) {
+  WCHAR wide;
+  WORD type = 0;
+  if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &wide, 1) != 1) return false;
+  return GetStringTypeW(CT_CTYPE1, &wide, 1, &type) && (type & C1_ALPHA) != 0;
+}
+#endif
+
 CaseTables BuildSystem() {
   CaseTables t = Cp1252Tables();
 #ifdef _WIN32
   // Only bytes from 128 come from the system: below that the C rule holds.
   char up[128], low[128];
   for (int i = 0; i < 128; ++i) up[i] = low[i] = static_cast<char>(128 + i);
-  CharUpperBuffA(up, 128);
-  CharLowerBuffA(low, 128);
+  if (!SystemUpperOrLower(up, 128, LCMAP_UPPERCASE) || !SystemUpperOrLower(low, 128, LCMAP_LOWERCASE))
+    return t;
   for (int i = 0; i < 128; ++i) {
     t.upper[128 + i] = static_cast<unsigned char>(up[i]);
     t.lower[128 + i] = static_cast<unsigned char>(low[i]);
-    t.letter[128 + i] = IsCharAlphaA(static_cast<char>(128 + i)) != FALSE;
+    t.letter[128 + i] = SystemIsLetter(static_cast<char>(128 + i));
   }
 #endif
   return t;

@@ -1,9 +1,10 @@
 // Upper and lower casing, and letters, of single bytes in the system's ANSI
 // code page. Bytes below 128 follow the C library rule (only a-z and A-Z
-// change). Bytes from 128 come, on Win32, from the system's own casing
-// (CharUpperBuffA, CharLowerBuffA, IsCharAlphaA); the native build uses the Windows-1252 table, the code
-// page the program runs under in its tests, so both builds give the same
-// results. A test under Wine checks that the two agree on every byte.
+// change). Bytes from 128 come, on Win32, from the system's own casing (the
+// same answers as CharUpperBuffA, CharLowerBuffA and IsCharAlphaA, asked of
+// the kernel); the native build uses the Windows-1252 table, the code page
+// the program runs under in its tests, so both builds give the same results.
+// A test under Wine checks the three against each other on every byte.
 #pragma once
 
 #include <cstddef>

@@ -76,23 +76,33 @@ class TempTree {
     } while (FindNextFileA(h, &fd));
     FindClose(h);
   }
+  // Through the wide functions: a name the code page cannot hold (which
+  // some tests make on purpose) would otherwise stay behind, and a later
+  // test process given the same id would find its tree already there.
   static void Remove(const std::string& dir) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
+    const int n = MultiByteToWideChar(CP_ACP, 0, dir.c_str(), -1, nullptr, 0);
+    if (n <= 0) return;
+    std::wstring wide(static_cast<size_t>(n - 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, dir.c_str(), -1, &wide[0], n);
+    Remove(wide);
+  }
+  static void Remove(const std::wstring& dir) {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
       do {
-        const std::string name = fd.cFileName;
-        if (name == "." || name == "..") continue;
-        const std::string full = dir + "\\" + name;
-        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        const std::wstring name = fd.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring full = dir + L"\\" + name;
+        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
           Remove(full);
         else
-          DeleteFileA(full.c_str());
-      } while (FindNextFileA(h, &fd));
+          DeleteFileW(full.c_str());
+      } while (FindNextFileW(h, &fd));
       FindClose(h);
     }
-    RemoveDirectoryA(dir.c_str());
+    RemoveDirectoryW(dir.c_str());
   }
   std::string root_;
 };

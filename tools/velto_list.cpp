@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   job.Execute();
   for (const CFichier& e : job.results)
     std::printf("%-40s %-14s %10s  %-6s %s\n", e.name.c_str(), e.items.Text(kItemNomDos).c_str(),
-                e.items.Text(kItemTaille).c_str(), e.items.Text(kItemAttributs).c_str(),
-                e.items.Text(kItemType).c_str());
+                e.items.Text(kItemTaille).c_str(), e.ItemText(kItemAttributs).c_str(),
+                e.ItemText(kItemType).c_str());
   return 0;
 }

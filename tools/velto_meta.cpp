@@ -33,10 +33,7 @@ bool Fill(const std::string& path, CFichier& entry) {
   const HANDLE h = FindFirstFileA(path.c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return false;
   FindClose(h);
-  const size_t slash = path.find_last_of("\\/");
-  const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  CTypeCache types;
-  FillBaseItems(entry, dir, "", fd, CBaseOptions(), types);
+  FillBaseItems(entry, "", fd, CBaseOptions());
   ExtractMetadata(entry, path, MetaOptions());
 #else
   if (FILE* f = std::fopen(path.c_str(), "rb")) {

@@ -153,7 +153,6 @@ class CListeCourante {
   void Finish(int failures, bool recompute);
   int Replay(bool undo);
 
-  CTypeCache types_;
   CHistorique history_;
   // The current load's job; a job whose stop timed out is given up to its
   // thread instead, so nothing here is shared with a thread still running.

@@ -91,7 +91,7 @@ void CListeCourante::RefreshEntry(CFichier& entry, bool extensionChanged) {
     entry.items.Clear();
     if (entry.selOrder >= 0) entry.items.text.Set(kItemSel, sel);
   }
-  FillBaseItems(entry, AvecAntislash(CurrentDirectory()), rel, fd, BaseOptions(), types_);
+  FillBaseItems(entry, rel, fd, BaseOptions());
   // The extension chooses the reader of the file's content.
   const CEntryHook hook = EntryHook();
   if (extensionChanged && hook && !entry.badName) hook(entry, entry.name);

@@ -39,7 +39,11 @@ bool CListeFic::ItemDisplayed(int item) const {
 void CListeFic::MarkUsedColumns() {
   used_.reset();
   for (const CFichier& e : model_.Entries()) {
-    if (!e.isParent) e.items.ForEachValued([this](int item) { used_.set(item); });
+    if (e.isParent) continue;
+    // Texts made on request are not among the stored ones.
+    for (int item : {kItemAttributs, kItemType})
+      if (!e.ItemText(item).empty()) used_.set(item);
+    e.items.ForEachValued([this](int item) { used_.set(item); });
   }
   if (Config().grp_auto) {
     bool usedGroups[kGroupCount] = {};

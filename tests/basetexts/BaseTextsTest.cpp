@@ -18,7 +18,7 @@ TEST(BaseTexts, AttributeLettersInFixedOrder) {
       {0xFFFFFFFFu, "DACEHNORPsST"},
       {0x8 | 0x40 | 0x2000, ""},  // flags without a letter add nothing
   };
-  for (const auto& c : cases) EXPECT_EQ(AttributeLetters(c.attrs), c.letters) << std::hex << c.attrs;
+  for (const auto& c : cases) EXPECT_EQ(AttributeText(c.attrs), c.letters) << std::hex << c.attrs;
 }
 
 TEST(NavHistory, AddBackForward) {

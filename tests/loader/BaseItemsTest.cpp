@@ -41,7 +41,7 @@ TEST(BaseItems, FromFindData) {
 
   const CFichier* ro = Find(entries, "ro.txt");
   ASSERT_NE(ro, nullptr);
-  EXPECT_EQ(ro->items.Text(kItemAttributs), "AHR");
+  EXPECT_EQ(ro->ItemText(kItemAttributs), "AHR");
   EXPECT_EQ(ro->size, 1024u);
   EXPECT_EQ(ro->items.Text(kItemTaille), "1.00 KB");
   EXPECT_FALSE(ro->isDir);
@@ -63,8 +63,8 @@ TEST(BaseItems, FromFindData) {
   EXPECT_TRUE(dir->isDir);
   EXPECT_EQ(dir->size, 0u);
   EXPECT_EQ(dir->items.text.Find(kItemTaille), nullptr);
-  EXPECT_EQ(dir->items.Text(kItemAttributs).substr(0, 1), "D");
-  EXPECT_FALSE(dir->items.Text(kItemType).empty());
+  EXPECT_EQ(dir->ItemText(kItemAttributs).substr(0, 1), "D");
+  EXPECT_FALSE(dir->ItemText(kItemType).empty());
 
   // In a recursive load the name carries the sub-path; the DOS name does not.
   const CFichier* img = Find(entries, "SPORT\\2006\\IMG001.jpg");
@@ -75,7 +75,7 @@ TEST(BaseItems, FromFindData) {
   ASSERT_NE(parent, nullptr);
   EXPECT_TRUE(parent->isParent);
   EXPECT_TRUE(parent->isDir);
-  EXPECT_EQ(parent->items.Text(kItemAttributs).substr(0, 1), "D");
+  EXPECT_EQ(parent->ItemText(kItemAttributs).substr(0, 1), "D");
 
   // Every non-zero time has a date value and its standard text, made when
   // first asked for and made again when the date changes.
@@ -105,19 +105,23 @@ TEST(BaseItems, SizeInBytesOption) {
   EXPECT_EQ(k->items.Text(kItemTaille), "2048");
 }
 
-TEST(BaseItems, TypeNamesAreCachedPerExtension) {
-  // The cache must give what the shell gives for each name.
+TEST(BaseItems, TypeNamesAskedWhenNeededAreTheShellsForTheFullPath) {
+  // A loaded entry's type, asked later by its name alone, is the text the
+  // shell gives for the entry's full path; asked twice, it is the same.
   TempTree t;
-  CTypeCache cache;
-  const char* names[] = {"a.txt", "B.TXT", "c.bmp", "noext", "d.unknownext"};
-  for (const char* n : names) {
+  for (const char* n : {"a.txt", "B.TXT", "c.bmp", "noext", "d.unknownext"}) t.File(n, "");
+  t.Dir("dir.ext");
+  t.File("dir.ext\\e.txt", "");
+  for (const CFichier& e : LoadAll(t.Root(), true)) {
+    const std::string path = e.isParent ? t.Root() + "\\" : t.Path(e.name);
     SHFILEINFOA info = {};
-    const bool ok = SHGetFileInfoA(t.Path(n).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+    const DWORD attrs = e.isDir ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    const bool ok = SHGetFileInfoA(path.c_str(), attrs, &info, sizeof info,
                                    SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES) != 0;
-    for (int round = 0; round < 2; ++round) {
-      std::string type;
-      EXPECT_EQ(cache.TypeName(t.Path(n), false, type), ok) << n;
-      if (ok) { EXPECT_EQ(type, info.szTypeName) << n; }
-    }
+    for (int round = 0; round < 2; ++round)
+      EXPECT_EQ(e.ItemText(kItemType), ok ? info.szTypeName : "") << e.name;
+    CFichier stored = e;
+    stored.StoreType();
+    EXPECT_EQ(stored.items.Text(kItemType), ok ? info.szTypeName : "") << e.name;
   }
 }

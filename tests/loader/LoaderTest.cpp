@@ -250,8 +250,8 @@ TEST(LoaderEdges, NamesTheCodePageCannotHoldAreListedButNeverUsable) {
   const std::wstring root(t.Root().begin(), t.Root().end());
   CloseHandle(CreateFileW((root + L"\\\x141\xf3\x64\x17a.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
                           nullptr));
-  ASSERT_TRUE(CreateDirectoryW((root + L"\\\x3a9dir").c_str(), nullptr));  // Ωdir
-  CloseHandle(CreateFileW((root + L"\\\x3a9dir\\inside.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
+  ASSERT_TRUE(CreateDirectoryW((root + L"\\\x3a9" L"dir").c_str(), nullptr));  // Ωdir
+  CloseHandle(CreateFileW((root + L"\\\x3a9" L"dir\\inside.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
                           nullptr));
   CChargeRep job;
   job.baseDir = t.Root() + "\\";
