@@ -78,11 +78,15 @@ void CNettoyage::Appliquer(std::string& nom, const std::string& rep_courant) con
   if (a_remp_)
     for (char& c : nom) c = static_cast<char>(remp_[static_cast<unsigned char>(c)]);
   // 5. Invalid characters, after a drive letter's colon; `\` stays.
-  {
-    const size_t debut = ALecteur(nom) ? 2 : 0;
-    std::string r(nom, 0, debut);
+  // Most names hold none, and are left as they are.
+  const size_t debut = ALecteur(nom) ? 2 : 0;
+  size_t premier = debut;
+  while (premier < nom.size() && (nom[premier] == '\\' || !EstCaractereInvalide(static_cast<unsigned char>(nom[premier]))))
+    ++premier;
+  if (premier < nom.size()) {
+    std::string r(nom, 0, premier);
     r.reserve(nom.size());
-    for (size_t i = debut; i < nom.size(); ++i) {
+    for (size_t i = premier; i < nom.size(); ++i) {
       const char c = nom[i];
       if (c == '\\' || !EstCaractereInvalide(static_cast<unsigned char>(c))) r += c;
       else if (inv_ != '\0') r += inv_;

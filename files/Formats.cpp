@@ -8,8 +8,7 @@
 
 std::string FormatNombre(int64_t v, int size) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
-  std::string digits(buf);
+  std::string digits(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
   const size_t want = static_cast<size_t>(size < 0                     ? 0
                                           : size < kTailleNombreLimite ? size
                                                                        : kTailleNombreLimite);

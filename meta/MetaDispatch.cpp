@@ -1,7 +1,11 @@
 // The choice of a format reader by file-name extension, and the filling of
 // an entry's metadata.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "meta/Asf.h"
 #include "meta/Ciff.h"
@@ -30,8 +34,8 @@ namespace {
 
 using CReader = int (*)(MetaExtractor&, const std::string&);
 
-// Extensions (upper case, blank-separated) and their reader, in the order
-// they are tried. The first match reads the file; its content is never
+// Extensions (upper case, blank-separated) and their reader. The row that
+// lists a file's extension reads the file; its content is never
 // sniffed, so a file with another format's extension yields what that
 // format's reader finds in it.
 struct CFormat {
@@ -74,17 +78,33 @@ const CFormat kFormats[] = {
 #endif
 };
 
-bool Lists(const char* extensions, const std::string& ext) {
-  const size_t n = ext.size();
-  for (const char* p = extensions; *p;) {
-    const char* end = std::strchr(p, ' ');
-    const size_t len = end ? static_cast<size_t>(end - p) : std::strlen(p);
-    if (len == n && ext.compare(0, n, p, len) == 0) return true;
-    if (!end) break;
-    p = end + 1;
+// Every extension of the table with the row that reads it, sorted, made
+// once: a load asks for each of its files, most of which no reader claims.
+class CExtensionIndex {
+ public:
+  CExtensionIndex() {
+    for (size_t row = 0; row < sizeof kFormats / sizeof kFormats[0]; ++row) {
+      for (const char* p = kFormats[row].extensions; *p;) {
+        const char* end = std::strchr(p, ' ');
+        const size_t len = end ? static_cast<size_t>(end - p) : std::strlen(p);
+        index_.emplace_back(std::string(p, len), &kFormats[row]);
+        p += end ? len + 1 : len;
+      }
+    }
+    // A stable sort keeps the first row that lists an extension first.
+    std::stable_sort(index_.begin(), index_.end(),
+                     [](const Entry& a, const Entry& b) { return a.first < b.first; });
   }
-  return false;
-}
+  const CFormat* Find(const std::string& ext) const {
+    auto it = std::lower_bound(index_.begin(), index_.end(), ext,
+                               [](const Entry& e, const std::string& x) { return e.first < x; });
+    return it != index_.end() && it->first == ext ? it->second : nullptr;
+  }
+
+ private:
+  using Entry = std::pair<std::string, const CFormat*>;
+  std::vector<Entry> index_;
+};
 
 // Text after the last '.' of the last path component; empty when none.
 std::string Extension(const std::string& path) {
@@ -117,13 +137,12 @@ void ExtractMetadata(CFichier& entry, const std::string& path, const CMetaOption
   if (entry.isDir || !options.extract) return;
   const std::string ext = AnsiUpperCopy(Extension(path));
   if (ext.empty()) return;
-  for (const CFormat& format : kFormats) {
-    if (!Lists(format.extensions, ext)) continue;
-    {
-      MetaExtractor x(entry, options);
-      format.read(x, path);
-    }
-    if (format.trackNumbers) RebuildTrackTexts(entry, options.trackWidth);
-    return;
+  static const CExtensionIndex index;
+  const CFormat* format = index.Find(ext);
+  if (!format) return;
+  {
+    MetaExtractor x(entry, options);
+    format->read(x, path);
   }
+  if (format->trackNumbers) RebuildTrackTexts(entry, options.trackWidth);
 }

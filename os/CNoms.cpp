@@ -4,13 +4,6 @@
 
 const char kCaracteresInvalides[] = "\\/:*?\"<>|";
 
-bool EstCaractereInvalide(unsigned char c) {
-  if (c < 32) return true;
-  for (const char* p = kCaracteresInvalides; *p; ++p)
-    if (c == static_cast<unsigned char>(*p)) return true;
-  return false;
-}
-
 bool ContientInvalide(const std::string& s) {
   for (char c : s)
     if (EstCaractereInvalide(static_cast<unsigned char>(c))) return true;
