@@ -61,12 +61,15 @@ fill() {
 }
 
 # timed SUBDIRS PER BYTES CMD...: makes the tree at $work/d, then prints the
-# seconds the command took. A run that fails or hangs (an error box nobody
-# answers) stops the benchmark.
+# seconds the command took. The new tree is written to disk before the clock
+# starts: otherwise the kernel writes it back during the timed run, which
+# adds tens of percent of noise to either side. A run that fails or hangs (an
+# error box nobody answers) stops the benchmark.
 timed() {
   local subs=$1 per=$2 bytes=$3 s e
   shift 3
   make_tree "$work/d" "$subs" "$per" "$bytes"
+  sync
   rm -f "$work/bench.ini"
   s=$(date +%s.%N)
   if ! timeout 1200 "$@" >/dev/null 2>&1; then
@@ -78,28 +81,32 @@ timed() {
 }
 
 # figure LABEL RUNS SUBDIRS PER BYTES BARE_MODE VELTO_SWITCHES...
+# The programs take turns within each round (bare, Velto, the baseline), so a
+# change in the machine's state during the figure reaches all of them alike.
 figure() {
-  local label=$1 runs=$2 subs=$3 per=$4 bytes=$5 mode=$6 i bare velto n rec=""
+  local label=$1 runs=$2 subs=$3 per=$4 bytes=$5 mode=$6 i n rec=""
   shift 6
   [ "$subs" -gt 0 ] && rec=/T
   n=$(( (subs > 0 ? subs : 1) * per ))
   [ -n "${ONLY:-}" ] && [ "$label$rec-$n" != "$ONLY" ] && return 0
-  local wd cfg
+  local wd cfg bares="" veltos="" bases=""
   wd=$(winepath -w "$work/d")
   cfg=$(winepath -w "$work/bench.ini")
-  bare=$(for i in $(seq "$runs"); do
-    timed "$subs" "$per" "$bytes" "$WINELOADER" "$WIN/bench/bare_batch.exe" "$mode" "$wd" $rec
-  done | median)
-  velto=$(for i in $(seq "$runs"); do
-    timed "$subs" "$per" "$bytes" "$WINELOADER" "$WIN/velto.exe" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P
-  done | median)
+  for i in $(seq "$runs"); do
+    bares+="$(timed "$subs" "$per" "$bytes" "$WINELOADER" "$WIN/bench/bare_batch.exe" "$mode" "$wd" $rec)"$'\n'
+    veltos+="$(timed "$subs" "$per" "$bytes" "$WINELOADER" "$WIN/velto.exe" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P)"$'\n'
+    if [ -n "${BASELINE:-}" ]; then
+      bases+="$(timed "$subs" "$per" "$bytes" "$WINELOADER" "$BASELINE" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P)"$'\n'
+    fi
+  done
+  local bare velto
+  bare=$(printf '%s' "$bares" | median)
+  velto=$(printf '%s' "$veltos" | median)
   printf '%-9s %8d %5d %9.2f %9.2f %6.2f %9.1f' "$label$rec" "$n" "$runs" "$bare" "$velto" \
     "$(echo "$velto / $bare" | bc -l)" "$(echo "($velto - $bare) * 1000000 / $n" | bc -l)"
   if [ -n "${BASELINE:-}" ]; then
     local base
-    base=$(for i in $(seq "$runs"); do
-      timed "$subs" "$per" "$bytes" "$WINELOADER" "$BASELINE" /I "$cfg" /D "$wd" $rec /S '*' /E 'x_%f' "$@" /Q /P
-    done | median)
+    base=$(printf '%s' "$bases" | median)
     printf ' %9.2f %6.2f' "$base" "$(echo "$base / $bare" | bc -l)"
   fi
   echo
