@@ -33,11 +33,19 @@ for n in 10000 100000; do
     echo "velto.exe did not load $wd" >&2
     exit 1
   fi
-  bare=$(for i in 1 2 3; do timeit wine "$WIN/bench/bare_list.exe" "$wd"; done | median)
-  velto=$(for i in 1 2 3; do timeit wine "$WIN/velto.exe" /I "$cfg" /D "$wd" /Q /P; done | median)
+  # The programs take turns within each round, so a change in the machine's
+  # state reaches all of them alike.
+  bares="" veltos="" bases=""
+  for i in 1 2 3; do
+    bares+="$(timeit wine "$WIN/bench/bare_list.exe" "$wd")"$'\n'
+    veltos+="$(timeit wine "$WIN/velto.exe" /I "$cfg" /D "$wd" /Q /P)"$'\n'
+    [ -n "${BASELINE:-}" ] && bases+="$(timeit wine "$BASELINE" /I "$cfg" /D "$wd" /Q /P)"$'\n'
+  done
+  bare=$(printf '%s' "$bares" | median)
+  velto=$(printf '%s' "$veltos" | median)
   printf '%-8s %10.3f %10.3f %7.2f' "$n" "$bare" "$velto" "$(echo "$velto / $bare" | bc -l)"
   if [ -n "${BASELINE:-}" ]; then
-    base=$(for i in 1 2 3; do timeit wine "$BASELINE" /I "$cfg" /D "$wd" /Q /P; done | median)
+    base=$(printf '%s' "$bases" | median)
     printf ' %10.3f %7.2f' "$base" "$(echo "$base / $bare" | bc -l)"
   fi
   echo
