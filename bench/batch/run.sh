@@ -22,18 +22,10 @@ ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 WIN=$(cd "${1:-$ROOT/build/win64}" && pwd)
 RUNS=${RUNS:-3}
 BIG_RUNS=${BIG_RUNS:-1}
-export TZ=UTC
-. "$ROOT/tools/wine-env.sh"
-velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
-# An error box needs a window driver; without one a run would end unseen.
-velto_wine_driver null
-work=$(mktemp -d)
-trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
-wineserver -p 2>/dev/null || true
+. "$ROOT/bench/timing.sh"
+bench_start
 # A first process pays Wine's own start-up; keep it out of the figures.
 wine "$WIN/bench/bare_batch.exe" list 'C:\' >/dev/null 2>&1 || true
-
-. "$ROOT/bench/timing.sh"
 
 # make DIR SUBDIRS FILES_PER_DIR BYTES: a fresh tree of distinct files (flat
 # when SUBDIRS is 0).

@@ -7,15 +7,8 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 WIN=${1:-$ROOT/build/win64}
-export TZ=UTC
-. "$ROOT/tools/wine-env.sh"
-velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
-# An error box needs a window driver; without one a run would end unseen.
-velto_wine_driver null
-work=$(mktemp -d)
-trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
-wineserver -p 2>/dev/null || true
 . "$ROOT/bench/timing.sh"
+bench_start
 printf '%-8s %10s %10s %7s' files bare_s velto_s ratio
 [ -n "${BASELINE:-}" ] && printf ' %10s %7s' base_s ratio
 echo

@@ -16,17 +16,12 @@ ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 WIN=${1:-$ROOT/build/win64}
 PHOTO=${2:-${VELTO_CORPUS:-$ROOT/../shared/corpus}/files/jpeg/exiv2-canon-powershot-s40.jpg}
 N=${3:-10000}
-export TZ=UTC
-. "$ROOT/tools/wine-env.sh"
-velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
-work=$(mktemp -d)
-trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
+. "$ROOT/bench/timing.sh"
+bench_start
 case $PHOTO in
 media | documents) "$ROOT/bench/meta/samples.sh" "$PHOTO" "$work/samples" "$WIN"; PHOTO=$work/samples ;;
 esac
 [ -e "$PHOTO" ] || { echo "no sample photo at $PHOTO" >&2; exit 1; }
-wineserver -p 2>/dev/null || true
-. "$ROOT/bench/timing.sh"
 # A first process pays Wine's own start-up; keep it out of the figures.
 wine "$WIN/bench/bare_read.exe" 'C:\' >/dev/null 2>&1 || true
 d=$work/photos

@@ -7,12 +7,8 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 WIN=${1:-$ROOT/build/win64}
 N=${2:-100000}
-export TZ=UTC
-. "$ROOT/tools/wine-env.sh"
-velto_wine_setup "${WINEPREFIX:-$ROOT/build/wineprefix}" strict
-velto_wine_driver null
-work=$(mktemp -d)
-trap 'rm -rf "$work"; wineserver -k 2>/dev/null || true' EXIT
+. "$ROOT/bench/timing.sh"
+bench_start
 mkdir -p "$work/d"
 (cd "$work/d" && seq -f 'f%06g.dat' 1 "$N" | xargs touch)
 wine "$WIN/bench/window_bench.exe" "$(winepath -w "$work/d")"
