@@ -79,16 +79,14 @@ void CNettoyage::Appliquer(std::string& nom, const std::string& rep_courant) con
     for (char& c : nom) c = static_cast<char>(remp_[static_cast<unsigned char>(c)]);
   // 5. Invalid characters, after a drive letter's colon; `\` stays.
   // Most names hold none, and are left as they are.
-  const size_t debut = ALecteur(nom) ? 2 : 0;
-  size_t premier = debut;
-  while (premier < nom.size() && (nom[premier] == '\\' || !EstCaractereInvalide(static_cast<unsigned char>(nom[premier]))))
-    ++premier;
+  const auto garde = [](char c) { return c == '\\' || !EstCaractereInvalide(static_cast<unsigned char>(c)); };
+  size_t premier = ALecteur(nom) ? 2 : 0;
+  while (premier < nom.size() && garde(nom[premier])) ++premier;
   if (premier < nom.size()) {
     std::string r(nom, 0, premier);
     r.reserve(nom.size());
     for (size_t i = premier; i < nom.size(); ++i) {
-      const char c = nom[i];
-      if (c == '\\' || !EstCaractereInvalide(static_cast<unsigned char>(c))) r += c;
+      if (garde(nom[i])) r += nom[i];
       else if (inv_ != '\0') r += inv_;
     }
     nom.swap(r);

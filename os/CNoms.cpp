@@ -2,8 +2,6 @@
 
 #include "os/AsciiText.h"
 
-const char kCaracteresInvalides[] = "\\/:*?\"<>|";
-
 bool ContientInvalide(const std::string& s) {
   for (char c : s)
     if (EstCaractereInvalide(static_cast<unsigned char>(c))) return true;

@@ -7,16 +7,30 @@
 #include <string>
 
 // The nine characters no name component may hold, besides the control
-// characters: "\\/:*?\"<>|".
-extern const char kCaracteresInvalides[];
+// characters.
+inline constexpr char kCaracteresInvalides[] = "\\/:*?\"<>|";
+
+namespace noms_detail {
+// The bits of the invalid characters from `base` to `base` + 63, with every
+// control character below 32.
+constexpr unsigned long long MasqueInvalides(int base) {
+  unsigned long long m = 0;
+  for (int c = base; c < base + 64; ++c)
+    if (c < 32) m |= 1ull << (c - base);
+  for (const char* p = kCaracteresInvalides; *p; ++p) {
+    const int c = static_cast<unsigned char>(*p);
+    if (c >= base && c < base + 64) m |= 1ull << (c - base);
+  }
+  return m;
+}
+}  // namespace noms_detail
+
 // One of those nine, or a control character (below 32), which no Windows
 // file name may hold either (a tag value can carry a tab or a line break).
 // Asked of every character of every future name, so it is one bit test.
 inline bool EstCaractereInvalide(unsigned char c) {
-  // Bits 34 ("), 42 (*), 47 (/), 58 (:), 60 (<), 62 (>), 63 (?) and every
-  // control character; then 92 (\) and 124 (|) in the upper word.
-  constexpr unsigned long long kBas = 0xD4008404FFFFFFFFull;
-  constexpr unsigned long long kHaut = (1ull << (92 - 64)) | (1ull << (124 - 64));
+  constexpr unsigned long long kBas = noms_detail::MasqueInvalides(0);
+  constexpr unsigned long long kHaut = noms_detail::MasqueInvalides(64);
   return c < 64 ? ((kBas >> c) & 1) != 0 : c < 128 && ((kHaut >> (c - 64)) & 1) != 0;
 }
 bool ContientInvalide(const std::string& s);
